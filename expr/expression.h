@@ -61,6 +61,7 @@ class Expression {
   std::unique_ptr<Node> root_;
   std::vector<std::unique_ptr<Expression>> aggregateArguments_;
   std::vector<Aggregate> aggregates_;
+  int depth_ = 1;  // deepest nesting, for the bound on nested evaluations
   friend class Parser;
 };
 
@@ -74,7 +75,7 @@ Value resolveVariable(const Value& stored, Context& context);
 // brackets inside quoted literals and nested brackets are handled; an
 // unclosed bracket raises EReportError.
 struct TextPart {
-  std::string literal;                     // when expression is empty
+  std::string literal;  // when expression is empty
   std::shared_ptr<const Expression> expression;
 };
 std::vector<TextPart> splitText(std::string_view text);
