@@ -1,0 +1,38 @@
+// Texts of the line band's quantity, mass, name and retail columns, worked
+// out from the current line. Shared by every revision of the script.
+#pragma once
+
+#include <optional>
+#include <string>
+
+#include "report/script/line_fields.h"
+
+namespace korvel::report::script {
+
+// `Memo59`: a report expression over the line's fields (name, packing size,
+// discount line), so that the printed values are the line's own.
+std::string nameExpression(const LineFields& line);
+// `Memo89`.
+std::string quantityText(const LineFields& line);
+// `Memo33`; none when both quantities are 0 (the template text stays).
+std::optional<std::string> secondQuantityText(const LineFields& line);
+// `Memo34`: the physical weight with its caption, as an expression.
+std::string physicalWeightText(const LineFields& line);
+// `Memo100`.
+std::string massText(const LineFields& line);
+
+// Retail columns, shown when VAT is charged on top and retail prices are.
+struct RetailFlags {
+  Flag Pr_ONds, Pr_CenRoz;
+};
+// `Memo6_4`.
+std::string retailCostText(const LineFields& line, const RetailFlags& flags);
+// `Cen4_2`.
+std::string retailPriceText(const LineFields& line, const RetailFlags& flags);
+// Trade margin per unit, the retail price less what the goods cost.
+double tradeMargin(const LineFields& line);
+// `Memo336` and `SumNalTr`: whole numbers, ties to even.
+std::string unitMarginText(const LineFields& line, const Flag& Pr_CenRoz);
+std::string lineMarginText(const LineFields& line, const Flag& Pr_CenRoz);
+
+}  // namespace korvel::report::script
