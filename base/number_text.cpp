@@ -83,6 +83,8 @@ std::string formatDisplay(std::string_view printfPattern, double value, char sep
   const std::size_t percent = printfPattern.find('%');
   if (percent == std::string_view::npos) throw invalid();
   std::size_t i = percent + 1;
+  // Width and precision stop at three digits: a longer number is not a
+  // format this system writes, and is rejected below.
   auto readNumber = [&]() {
     int number = 0;
     while (i < printfPattern.size() && printfPattern[i] >= '0' && printfPattern[i] <= '9' && number < 100)
