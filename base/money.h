@@ -11,8 +11,9 @@ class Money {
  public:
   constexpr Money() = default;
   static constexpr Money fromUnits(std::int64_t tenThousandths) { return Money(tenThousandths); }
-  // Rounds to four decimals, ties to the even digit. Out of range raises
-  // EConvertError.
+  // Rounds the double's exact value to four decimals, ties to the even digit
+  // (no float multiplication). NaN, infinities and values beyond the range
+  // raise EConvertError.
   static Money fromDouble(double value);
 
   constexpr std::int64_t units() const { return units_; }

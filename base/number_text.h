@@ -40,7 +40,8 @@ std::string FormatFloat(std::string_view pattern, double value, char separator);
 std::string formatDisplay(std::string_view printfPattern, double value, char separator);
 
 // Text to number in the current format: optional sign, digits with at most
-// one separator, optional exponent ("1,5E3"); blanks around it are allowed.
+// one separator, optional exponent ("1,5E3"); blanks (and control
+// characters) around it are allowed.
 // The other separator is not accepted. Invalid or out-of-range text raises
 // EConvertError quoting it: "'2x' is not a valid floating point value".
 double StrToFloat(std::string_view text);

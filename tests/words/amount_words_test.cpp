@@ -60,6 +60,19 @@ TEST(Propis, KopecksRoundHalfAwayFromZero) {
   });
 }
 
+TEST(Propis, KopecksOfAmountsReadFromDoubles) {
+  // 2.675 and 0.015 are stored just below the half; as money values they are
+  // the decimal amounts, whose kopecks round up.
+  const std::pair<double, const char*> cases[] = {
+      {2.675, "  два ЗПТ 68"},
+      {0.015, "НОЛЬ ЗПТ 02"},
+      {0.005, "НОЛЬ ЗПТ 01"},
+      {1234.995, "  одна тысяча двести тридцать пять ЗПТ 00"},
+  };
+  for (const auto& [value, expected] : cases)
+    EXPECT_EQ(Propis(Money::fromDouble(value), 1), expected) << value;
+}
+
 TEST(Propis, GroupsGendersAndPluralForms) {
   expectAll({
       {12 * rubles, 2, "  двенадцать"},
