@@ -28,4 +28,8 @@ struct Frame {
 // Template lengths are millimetres; widths of lines are pixels at 96 dpi.
 inline constexpr double kMmPerPixel = 25.4 / 96.0;
 
+// Inner margins of a text box between its edges and its text.
+inline constexpr double kTextGapXMm = 2 * kMmPerPixel;
+inline constexpr double kTextGapYMm = 1 * kMmPerPixel;
+
 }  // namespace korvel::engine
