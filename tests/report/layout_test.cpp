@@ -28,12 +28,13 @@ class WaybillLayout : public ::testing::Test {
     if (!QGuiApplication::instance()) static QGuiApplication application(argc, argv);
   }
 
-  // Prepares the template, with the producer line the form sets, over a
-  // sample document.
+  // Prepares the template over a sample document, with the producer line
+  // the form sets and without the pricing script.
   PreparedReport prepare(int lineCount, const std::string& consignor = "") {
     report_ = engine::loadReport(waybillTemplateXml());
     sample_ = testing::makeSampleWaybill(lineCount, consignor);
     sample_->bindTo(report_);
+    report_.setScript(testing::silentScript());
     testing::setProducerLine(report_);
     return report_.prepare();
   }

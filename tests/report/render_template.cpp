@@ -20,13 +20,6 @@
 
 namespace {
 
-// Stands in for the pricing script: every handler does nothing, so the
-// objects print what their stored expressions give.
-class SilentScript : public korvel::engine::Script {
- public:
-  void call(std::string_view, korvel::engine::ScriptContext&) override {}
-};
-
 struct Options {
   int lines = 5;
   std::string consignor;
@@ -67,7 +60,7 @@ int main(int argc, char** argv) {
     engine::Report report = engine::loadReport(korvel::report::waybillTemplateXml());
     auto sample = korvel::report::testing::makeSampleWaybill(options.lines, options.consignor);
     sample->bindTo(report);
-    report.setScript([] { return std::make_unique<SilentScript>(); });
+    report.setScript(korvel::report::testing::silentScript());
     engine::PreparedReport prepared = report.prepare();
 
     std::filesystem::create_directories(options.output);

@@ -2,6 +2,7 @@
 #include "sample_waybill.h"
 
 #include <array>
+#include <string_view>
 #include <utility>
 
 namespace korvel::report::testing {
@@ -139,7 +140,16 @@ MemoryDataset makeLines(int count) {
   return lines;
 }
 
+class SilentScript : public engine::Script {
+ public:
+  void call(std::string_view, engine::ScriptContext&) override {}
+};
+
 }  // namespace
+
+engine::ScriptFactory silentScript() {
+  return [] { return std::make_unique<SilentScript>(); };
+}
 
 void SampleWaybill::bindTo(engine::Report& report) {
   report.bindDataset("frxDatasetPrCap", &header);

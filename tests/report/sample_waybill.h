@@ -23,6 +23,10 @@ struct SampleWaybill {
 // consignor replaces the consignor's name (to try very long texts).
 std::unique_ptr<SampleWaybill> makeSampleWaybill(int lineCount, const std::string& consignor = "");
 
+// Stands in for the pricing script: every handler does nothing, so the
+// objects print what their stored expressions give.
+engine::ScriptFactory silentScript();
+
 // The producer line of the specification: what the form writes into the
 // line's producer object before preparing (so each line block has it).
 void setProducerLine(engine::Report& report);

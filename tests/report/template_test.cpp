@@ -102,8 +102,9 @@ TEST(WaybillTemplate, BindsExactlyTheScriptHandlers) {
   for (const auto& page : report.pages)
     for (const auto& band : page.bands)
       for (const auto& object : band.objects)
-        if (const auto* text = std::get_if<TextObject>(&object); text && !bound.contains(text->name))
+        if (const auto* text = std::get_if<TextObject>(&object); text && !bound.contains(text->name)) {
           EXPECT_TRUE(text->onBeforePrint.empty() && text->onAfterPrint.empty()) << text->name;
+        }
 }
 
 // The script reads, in a line's handlers, what objects printed before it
