@@ -1,0 +1,1 @@
+select sumbns from doccaption where iddoc=:iddoc

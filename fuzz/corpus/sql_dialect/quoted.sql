@@ -1,0 +1,1 @@
+if (select count(*) from t where a='if else') > 0 select [if] from t else select "else" from u
