@@ -80,17 +80,22 @@ void Connection::openOdbc(const std::string& connectionString, const std::string
   }
   serverKind_ = serverKindOf(handles->connection);
   handles_ = std::move(handles);
-  if (serverKind_ == ServerKind::Sqlite) checkSqliteReadable();
+  if (serverKind_ == ServerKind::Sqlite) prepareSqlite();
 }
 
 // SQLite opens any file lazily; reading its catalogue now turns a file that
 // is not a database into a connection error instead of a failure of the
-// first query.
-void Connection::checkSqliteReadable() {
+// first query. The driver ignores the read-only access mode, so the
+// connection is made read-only with SQLite's own setting.
+void Connection::prepareSqlite() {
   odbc::Handle statement;
   if (!statement.allocate(SQL_HANDLE_STMT, handles_->connection.get())) return;
+  SQLCHAR readOnly[] = "PRAGMA query_only = 1";
   SQLCHAR probe[] = "SELECT count(*) FROM sqlite_master";
-  if (SQL_SUCCEEDED(SQLExecDirect(statement.get(), probe, SQL_NTS))) return;
+  if (SQL_SUCCEEDED(SQLExecDirect(statement.get(), readOnly, SQL_NTS)) &&
+      SQL_SUCCEEDED(SQLFreeStmt(statement.get(), SQL_CLOSE)) &&
+      SQL_SUCCEEDED(SQLExecDirect(statement.get(), probe, SQL_NTS)))
+    return;
   std::string message = odbc::diagnostics(statement);
   statement.reset();
   closeOdbc();

@@ -47,7 +47,7 @@ class Connection {
  private:
   struct Handles;
   std::string withoutPassword(std::string message) const;
-  void checkSqliteReadable();
+  void prepareSqlite();
 
   ErrorKind errorKind_;
   std::string password_;

@@ -10,7 +10,7 @@
 namespace korvel::db {
 
 std::string odbcValue(std::string_view value) {
-  const bool needsBraces = value.find_first_of(";{}=") != std::string_view::npos ||
+  const bool needsBraces = value.find_first_of(";{}") != std::string_view::npos ||
                            (!value.empty() && (value.front() == ' ' || value.back() == ' '));
   if (!needsBraces) return std::string(value);
   std::string braced = "{";
