@@ -183,15 +183,21 @@ LaidOutBand layoutBand(const Band& band, const std::vector<std::string>& finalTe
     for (std::size_t i = 0; i < n; ++i) box[i].top += shift[i];
   }
 
-  out.height = band.height;
+  // A growing band grows by as much as its contents reach further down
+  // than designed, so the space below them stays.
+  double designBottom = 0, bottom = 0;
   for (std::size_t i = 0; i < n; ++i) {
     PreparedItem& item = out.items[i];
     item.leftMm = box[i].left;
     item.topMm = box[i].top;
     item.widthMm = box[i].width;
     item.heightMm = box[i].height;
-    if (band.grows) out.height = std::max(out.height, box[i].bottom());
+    designBottom = std::max(designBottom, design[i].bottom());
+    bottom = std::max(bottom, box[i].bottom());
   }
+  out.height = band.height;
+  if (band.grows && bottom > designBottom)
+    out.height = std::max(band.height, band.height + bottom - designBottom);
   return out;
 }
 
