@@ -6,6 +6,7 @@
 
 #include <QWidget>
 
+#include "data/queries.h"
 #include "db/alias_connection.h"
 #include "db/connection_string_connection.h"
 #include "db/query.h"
@@ -36,14 +37,14 @@ class TNaklForm : public QWidget {
 
   // Database-engine connection and its queries.
   db::AliasConnection mdb;
-  db::Query PrStrQuery{"PrStrQuery", &mdb};
-  db::Query SumBnsQuery{"SumBnsQuery", &mdb};
-  db::Query NameGrPrQuery{"NameGrPrQuery", &mdb};
-  db::Query FioDovQuery{"FioDovQuery", &mdb};
+  db::Query PrStrQuery = data::makeQuery(data::prStrQuery, mdb);
+  db::Query SumBnsQuery = data::makeQuery(data::sumBnsQuery, mdb);
+  db::Query NameGrPrQuery = data::makeQuery(data::nameGrPrQuery, mdb);
+  db::Query FioDovQuery = data::makeQuery(data::fioDovQuery, mdb);
   // OLE DB connection and its queries.
   db::ConnectionStringConnection MDBConnection;
-  db::Query PrCapQuery{"PrCapQuery", &MDBConnection};
-  db::Query ADOPrStrQuery{"ADOPrStrQuery", &MDBConnection};
+  db::Query PrCapQuery = data::makeQuery(data::prCapQuery, MDBConnection);
+  db::Query ADOPrStrQuery = data::makeQuery(data::adoPrStrQuery, MDBConnection);
   // The report's dataset links and the template.
   QueryDataset frxDatasetADOPrCap{PrCapQuery};
   QueryDataset frxDatasetADOPrSt{ADOPrStrQuery};
