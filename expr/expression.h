@@ -77,6 +77,11 @@ Value resolveVariable(const Value& stored, Context& context);
 struct TextPart {
   std::string literal;  // when expression is empty
   std::shared_ptr<const Expression> expression;
+  // A number format given inside the brackets after " #n", as in
+  // "[12,5 #n%2,2f]": a printf pattern whose '.' place holds the decimal
+  // separator to print ("%2,2f": two decimals and a comma). It overrides the
+  // object's display format for this part; empty when none is given.
+  std::string numberFormat;
 };
 std::vector<TextPart> splitText(std::string_view text);
 

@@ -1,6 +1,7 @@
 // Splitting report texts into literal runs and bracketed expressions.
 #include <gtest/gtest.h>
 
+#include "base/number_text.h"
 #include "fake_context.h"
 
 namespace korvel::expr::test {
@@ -102,6 +103,22 @@ TEST(SplitText, EverySumIsListedInOrder) {
   Expression moved = Expression::parse("0");
   moved = std::move(expression);
   EXPECT_EQ(&moved.aggregates()[0], first);
+}
+
+TEST(SplitText, NumberFormatTagIsSeparatedFromTheExpression) {
+  setDecimalSeparator(',');
+  FakeContext context;
+  const std::vector<TextPart> parts = splitText("[12,345 #n%2,2f]-цена [<v> * 2 #n%2.2f] [Page#]");
+  useLocaleDecimalSeparator();
+  ASSERT_EQ(parts.size(), 5u);
+  EXPECT_EQ(parts[0].numberFormat, "%2,2f");
+  EXPECT_EQ(parts[0].expression->evaluate(context), F(12.345));
+  EXPECT_EQ(parts[2].expression->source(), "<v> * 2");
+  EXPECT_EQ(parts[2].numberFormat, "%2.2f");
+  EXPECT_EQ(parts[4].expression->source(), "Page#");
+  EXPECT_EQ(parts[4].numberFormat, "");
+  // Inside quotes it is text, not a format.
+  EXPECT_EQ(splitText("['a #n1']")[0].numberFormat, "");
 }
 
 }  // namespace
