@@ -4,6 +4,8 @@
 #include <QFontDatabase>
 #include <QString>
 #include <QStringList>
+#include <algorithm>
+#include <cmath>
 #include <map>
 #include <mutex>
 
@@ -31,9 +33,14 @@ QString resolvedFamily(const std::string& family) {
 
 }  // namespace
 
+double effectiveSizePt(const Font& font) {
+  double pixels = std::max(1.0, std::round(font.sizePt * 96 / 72));
+  return pixels * 72 / 96;
+}
+
 QFont qtFont(const Font& font) {
   QFont f(resolvedFamily(font.family));
-  f.setPointSizeF(font.sizePt);
+  f.setPointSizeF(effectiveSizePt(font));
   f.setBold(font.bold);
   f.setHintingPreference(QFont::PreferNoHinting);
   f.setStyleStrategy(QFont::PreferOutline);

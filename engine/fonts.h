@@ -9,8 +9,12 @@
 
 namespace korvel::engine {
 
+// The size text really has: templates hold font heights in whole pixels at
+// 96 dpi, so 7 pt prints as 9 px (6.75 pt), 8 pt as 11 px.
+double effectiveSizePt(const Font& font);
+
 // Hinting is off so that widths scale exactly with the resolution. The
-// point size is the template's; callers scale it to their device.
+// point size is the effective one; callers scale it to their device.
 QFont qtFont(const Font& font);
 
 }  // namespace korvel::engine

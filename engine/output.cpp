@@ -39,7 +39,7 @@ void drawText(QPainter& painter, const PreparedItem& item, double pixelsPerMm, T
   if (item.lines.empty()) return;
   QFont font = qtFont(item.font);
   // The template's point size at this scale, whatever the device's resolution.
-  font.setPointSizeF(item.font.sizePt * pixelsPerMm * 25.4 / painter.device()->logicalDpiY());
+  font.setPointSizeF(effectiveSizePt(item.font) * pixelsPerMm * 25.4 / painter.device()->logicalDpiY());
   painter.setFont(font);
   painter.setPen(Qt::black);
 
@@ -47,9 +47,10 @@ void drawText(QPainter& painter, const PreparedItem& item, double pixelsPerMm, T
   double pitch = lineHeight + item.lineSpacingPx * kMmPerPixel;
   double block = textBlockHeight(item.lines.size(), lineHeight, item.lineSpacingPx);
   double innerTop = item.topMm + kTextGapYMm, innerHeight = item.heightMm - 2 * kTextGapYMm;
-  double y = item.valign == VAlign::Top      ? innerTop
-             : item.valign == VAlign::Center ? innerTop + (innerHeight - block) / 2
-                                             : innerTop + innerHeight - block;
+  // Text taller than its box starts at the top, so its first lines show.
+  double y = item.valign == VAlign::Top || block > innerHeight ? innerTop
+             : item.valign == VAlign::Center                   ? innerTop + (innerHeight - block) / 2
+                                                               : innerTop + innerHeight - block;
   double innerLeft = item.leftMm + kTextGapXMm, innerWidth = item.widthMm - 2 * kTextGapXMm;
   double ascent = metrics.ascentMm(item.font);
   double boxBottom = item.topMm + item.heightMm;
@@ -109,7 +110,7 @@ void paintPages(QPagedPaintDevice& device, QPainter& painter, const PreparedRepo
 
 void writePdf(const PreparedReport& report, const std::string& path) {
   QPdfWriter writer(QString::fromStdString(path));
-  writer.setResolution(1200);
+  writer.setResolution(1152);
   writer.setCreator("Korvel");
   if (!report.pages.empty()) writer.setPageLayout(layoutFor(report.pages.front()));
   QPainter painter;

@@ -12,7 +12,9 @@
 namespace korvel::engine {
 namespace {
 
-constexpr double kLogicalDpi = 1200;
+// A whole multiple of 96 dpi, so that every template font size (whole pixels
+// at 96 dpi) is a whole pixel size here too.
+constexpr double kLogicalDpi = 1152;
 constexpr double kMmPerLogicalPixel = 25.4 / kLogicalDpi;
 
 const QImage& measuringDevice() {

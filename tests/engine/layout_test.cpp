@@ -38,10 +38,12 @@ TEST(Layout, WordWrapBreaksAtBlanksAndInsideOverlongWords) {
 
 TEST(Layout, FontsResolveToMetricCompatibleFaces) {
   TextMetrics metrics;
-  // Liberation Sans and Serif have the advance widths of Arial and Times New Roman.
-  EXPECT_NEAR(metrics.widthMm("0123456789", Font{"Arial", 10, false}), 10 * 0.556 * 10 * 25.4 / 72, 0.05);
-  EXPECT_NEAR(metrics.widthMm("0123456789", Font{"Times New Roman", 10, false}), 10 * 0.5 * 10 * 25.4 / 72,
+  // Liberation Sans and Serif have the advance widths of Arial and Times
+  // New Roman; 9 pt is 12 px at 96 dpi, and 7 pt prints as 9 px.
+  EXPECT_NEAR(metrics.widthMm("0123456789", Font{"Arial", 9, false}), 10 * 0.556 * 12 * 25.4 / 96, 0.05);
+  EXPECT_NEAR(metrics.widthMm("0123456789", Font{"Times New Roman", 9, false}), 10 * 0.5 * 12 * 25.4 / 96,
               0.05);
+  EXPECT_NEAR(metrics.widthMm("0123456789", Font{"Arial", 7, false}), 10 * 0.556 * 9 * 25.4 / 96, 0.05);
 }
 
 std::string growBand(bool grows) {
