@@ -51,7 +51,8 @@ ServerKind serverKindOf(const odbc::Handle& connection) {
 
 }  // namespace
 
-void Connection::openOdbc(const std::string& connectionString, const std::string& password) {
+void Connection::openOdbc(const std::string& connectionString, const std::string& password,
+                          int loginTimeoutSeconds) {
   closeOdbc();
   password_ = password;
   auto handles = std::make_unique<Handles>();
@@ -63,8 +64,8 @@ void Connection::openOdbc(const std::string& connectionString, const std::string
     fail(odbc::diagnostics(handles->environment));
   SQLHDBC dbc = handles->connection.get();
   // Both are requests: a driver without them still connects.
-  SQLSetConnectAttr(dbc, SQL_ATTR_LOGIN_TIMEOUT, reinterpret_cast<SQLPOINTER>(SQLULEN{loginTimeoutSeconds}),
-                    0);
+  SQLSetConnectAttr(dbc, SQL_ATTR_LOGIN_TIMEOUT,
+                    reinterpret_cast<SQLPOINTER>(static_cast<SQLULEN>(loginTimeoutSeconds)), 0);
   SQLSetConnectAttr(dbc, SQL_ATTR_ACCESS_MODE, reinterpret_cast<SQLPOINTER>(SQLULEN{SQL_MODE_READ_ONLY}), 0);
 
   std::string text = connectionString;

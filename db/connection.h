@@ -32,7 +32,7 @@ class Connection {
   // For the queries of this layer.
   const odbc::Handle& odbcConnection() const;
 
-  static constexpr int loginTimeoutSeconds = 15;
+  static constexpr int defaultLoginTimeoutSeconds = 15;
   static constexpr int queryTimeoutSeconds = 30;
 
  protected:
@@ -41,7 +41,8 @@ class Connection {
 
   // Connects with an ODBC connection string; password is only used to keep
   // it out of messages.
-  void openOdbc(const std::string& connectionString, const std::string& password);
+  void openOdbc(const std::string& connectionString, const std::string& password,
+                int loginTimeoutSeconds = defaultLoginTimeoutSeconds);
   void closeOdbc();
 
  private:

@@ -24,7 +24,7 @@ void ConnectionStringConnection::open() {
     if (!std::filesystem::is_regular_file(target.databaseFile, error))
       fail("Database file not found: " + target.databaseFile.string());
   }
-  openOdbc(target.connectionString, target.password);
+  openOdbc(target.connectionString, target.password, target.loginTimeoutSeconds);
 }
 
 void ConnectionStringConnection::close() { closeOdbc(); }

@@ -55,7 +55,7 @@ std::string required(const ConnectionProperties& properties, std::initializer_li
 
 int loginTimeout(const ConnectionProperties& properties) {
   const auto text = properties.getAny({"Connect Timeout", "Connection Timeout"});
-  if (!text) return 15;
+  if (!text) return Connection::defaultLoginTimeoutSeconds;
   int seconds = 0;
   for (char c : *text) {
     if (c < '0' || c > '9' || seconds > 100000)
@@ -89,7 +89,7 @@ OdbcTarget sqlServerTarget(const ConnectionProperties& properties, const DriverR
     target.password = properties.getAny({"Password", "PWD"}).value_or("");
     text += ";PWD=" + odbcValue(target.password);
   }
-  text += ";ClientCharset=UTF-8;LoginTimeout=" + std::to_string(loginTimeout(properties));
+  text += ";ClientCharset=UTF-8";
   return target;
 }
 
@@ -124,11 +124,17 @@ OdbcTarget sqliteTarget(const ConnectionProperties& properties, const std::files
 OdbcTarget odbcTargetFor(const ConnectionProperties& properties, std::string_view provider,
                          const std::filesystem::path& baseFolder, const DriverResolver& driverFor) {
   const std::string chosen = properties.get("Provider").value_or(std::string(provider));
-  if (isSqlServerProvider(chosen)) return sqlServerTarget(properties, driverFor);
-  if (equalsIgnoreCase(chosen, "MSDASQL") || equalsIgnoreCase(chosen, "MSDASQL.1"))
-    return odbcDataSourceTarget(properties);
-  if (equalsIgnoreCase(chosen, "SQLite")) return sqliteTarget(properties, baseFolder, driverFor);
-  throw EOleException("Provider cannot be found. It may not be properly installed: '" + chosen + "'");
+  OdbcTarget target;
+  if (isSqlServerProvider(chosen))
+    target = sqlServerTarget(properties, driverFor);
+  else if (equalsIgnoreCase(chosen, "MSDASQL") || equalsIgnoreCase(chosen, "MSDASQL.1"))
+    target = odbcDataSourceTarget(properties);
+  else if (equalsIgnoreCase(chosen, "SQLite"))
+    target = sqliteTarget(properties, baseFolder, driverFor);
+  else
+    throw EOleException("Provider cannot be found. It may not be properly installed: '" + chosen + "'");
+  target.loginTimeoutSeconds = loginTimeout(properties);
+  return target;
 }
 
 }  // namespace korvel::db

@@ -10,6 +10,7 @@
 #include <string>
 #include <string_view>
 
+#include "db/connection.h"
 #include "db/connection_string.h"
 
 namespace korvel::db {
@@ -22,8 +23,9 @@ using DriverResolver = std::function<std::string(DriverKind)>;
 
 struct OdbcTarget {
   std::string connectionString;
-  std::string password;                // to keep it out of messages
-  std::filesystem::path databaseFile;  // SQLite only
+  std::string password;                                              // to keep it out of messages
+  std::filesystem::path databaseFile;                                // SQLite only
+  int loginTimeoutSeconds = Connection::defaultLoginTimeoutSeconds;  // or "Connect Timeout"
 };
 
 inline constexpr std::string_view defaultProvider = "SQLOLEDB.1";

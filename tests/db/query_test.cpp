@@ -79,6 +79,13 @@ TEST_F(Queries, MissingParameterValueIsAnError) {
   EXPECT_EQ(databaseError([&] { q.open(); }), "TestQuery: No value for parameter 'id'");
 }
 
+TEST_F(Queries, LongTextsAreReadWhole) {
+  auto q = query({"SELECT replace(hex(zeroblob(6000)), '00', 'ж') AS t"});
+  q.open();
+  EXPECT_EQ(q.asText("t").size(), 12000u);  // 6000 two-byte letters, across read chunks
+  EXPECT_EQ(q.asText("t").substr(11998), "ж");
+}
+
 TEST_F(Queries, RepeatedColumnNamesGetASuffix) {
   auto q = query({"SELECT 1 AS a, 2 AS A, 3 AS a, 4 AS a_1"});
   q.open();
