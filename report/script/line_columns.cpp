@@ -8,20 +8,16 @@ namespace korvel::report::script {
 
 namespace {
 
-std::string fieldExpression(std::string_view field) {
-  return "[<" + std::string(kLineDataset) + ".\"" + std::string(field) + "\">]";
-}
-
 bool soldByWeight(const std::string& EdIz) { return EdIz == "кг" || EdIz == "т" || EdIz == "ц"; }
 
 bool wholeNumber(double x) { return x - Int(x) == 0; }
 
 }  // namespace
 
-std::string nameExpression(const LineFields& line) {
-  std::string text = fieldExpression("NameVidTov") + " ";
-  if (line.Fasov != 0 && !soldByWeight(line.EdIz)) text += fieldExpression("Fasov");
-  if (line.SkidOv != 0) text += "\r Скидка " + fieldExpression("SkidOv") + "%";
+std::string nameText(const LineFields& line) {
+  std::string text = line.NameVidTov + " ";
+  if (line.Fasov != 0 && !soldByWeight(line.EdIz)) text += FloatToStr(line.Fasov);
+  if (line.SkidOv != 0) text += "\r Скидка " + FloatToStr(line.SkidOv) + "%";
   return text;
 }
 
@@ -38,7 +34,7 @@ std::optional<std::string> secondQuantityText(const LineFields& line) {
 
 std::string physicalWeightText(const LineFields& line) {
   if (line.SkidOv == 0 && line.KolOv == 0) return "";
-  return "физ. вес\r" + fieldExpression("KolZ");
+  return "физ. вес\r" + FloatToStr(line.KolZ);
 }
 
 std::string massText(const LineFields& line) {

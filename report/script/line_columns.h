@@ -9,14 +9,15 @@
 
 namespace korvel::report::script {
 
-// `Memo59`: a report expression over the line's fields (name, packing size,
-// discount line), so that the printed values are the line's own.
-std::string nameExpression(const LineFields& line);
+// `Memo59`: goods name, packing size and discount line. Handlers' texts
+// print as they are, so the numbers are written here in the report's
+// default number form (as FloatToStr writes them).
+std::string nameText(const LineFields& line);
 // `Memo89`.
 std::string quantityText(const LineFields& line);
 // `Memo33`; none when both quantities are 0 (the template text stays).
 std::optional<std::string> secondQuantityText(const LineFields& line);
-// `Memo34`: the physical weight with its caption, as an expression.
+// `Memo34`: the physical weight with its caption.
 std::string physicalWeightText(const LineFields& line);
 // `Memo100`.
 std::string massText(const LineFields& line);

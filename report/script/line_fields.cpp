@@ -46,6 +46,7 @@ LineFields readLineFields(const engine::ScriptContext& context) {
   line.PrLogBKS = number("PrLogBKS");
   line.PrRazl = textField(context, "PrRazl");
   line.EdIz = textField(context, "EdIz");
+  line.NameVidTov = textField(context, "NameVidTov");
   line.priznsyriaIsNull = context.fieldIsNull(kLineDataset, "priznsyria");
   return line;
 }

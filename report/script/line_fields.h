@@ -21,7 +21,7 @@ struct LineFields {
   double KolF = 0, KolOv = 0, KolZ = 0, KolKzp = 0, KolPor = 0;
   double SkidOv = 0, Ves = 0, Fasov = 0;
   double IdPrizLog = 0, KodGr = 0, idcolor = 0, PrLogBKS = 0;
-  std::string PrRazl, EdIz;
+  std::string PrRazl, EdIz, NameVidTov;
   bool priznsyriaIsNull = true;
 };
 

@@ -95,7 +95,7 @@ Script::Handler lineText(const char* object) {
 
 const Script::Table& handlers() {
   static const Script::Table table = {
-      {"Memo59OnBeforePrint", lineText<nameExpression>("Memo59")},
+      {"Memo59OnBeforePrint", lineText<nameText>("Memo59")},
       {"Memo89OnBeforePrint", lineText<quantityText>("Memo89")},
       {"Memo93OnAfterPrint", memo93AfterPrint},
       {"Memo6_2OnBeforePrint", memo6_2BeforePrint},

@@ -45,24 +45,22 @@ class LineColumns : public ::testing::Test {
   }
 };
 
-const char* const kName = "[<frxDatasetPrStr.\"NameVidTov\">] ";
-const char* const kFasov = "[<frxDatasetPrStr.\"Fasov\">]";
-
 TEST_F(LineColumns, NameWithPackingAndDiscountLine) {
-  std::string name = kName, withPacking = name + kFasov;
-  std::string discount = "\r Скидка [<frxDatasetPrStr.\"SkidOv\">]%";
   struct Case {
     std::vector<Field> line;
-    std::string expected;
+    const char* expected;
   };
   const Case cases[] = {
-      {{{"Fasov", 0.5}, {"EdIz", "шт"}}, withPacking},
-      {{{"Fasov", 0.0}, {"EdIz", "шт"}}, name},
-      {{{"Fasov", 0.5}, {"EdIz", "кг"}}, name},
-      {{{"Fasov", 0.5}, {"EdIz", "т"}}, name},
-      {{{"Fasov", 0.5}, {"EdIz", "ц"}}, name},
-      {{{"Fasov", 0.5}, {"EdIz", "шт"}, {"SkidOv", 5}}, withPacking + discount},
-      {{{"Fasov", 0.5}, {"EdIz", "кг"}, {"SkidOv", 5}}, name + discount},
+      {{{"NameVidTov", "Сметана"}, {"Fasov", 0.5}, {"EdIz", "шт"}}, "Сметана 0,5"},
+      {{{"NameVidTov", "Сметана"}, {"Fasov", 0.0}, {"EdIz", "шт"}}, "Сметана "},
+      {{{"NameVidTov", "Сахар"}, {"Fasov", 0.5}, {"EdIz", "кг"}}, "Сахар "},
+      {{{"NameVidTov", "Сахар"}, {"Fasov", 0.5}, {"EdIz", "т"}}, "Сахар "},
+      {{{"NameVidTov", "Сахар"}, {"Fasov", 0.5}, {"EdIz", "ц"}}, "Сахар "},
+      {{{"NameVidTov", "Сметана"}, {"Fasov", 0.5}, {"EdIz", "шт"}, {"SkidOv", 2.5}},
+       "Сметана 0,5\r Скидка 2,5%"},
+      {{{"NameVidTov", "Сахар"}, {"Fasov", 0.5}, {"EdIz", "кг"}, {"SkidOv", 5}}, "Сахар \r Скидка 5%"},
+      // a name is printed as it is, brackets included
+      {{{"NameVidTov", "Чай [зелёный]"}, {"Fasov", 100}, {"EdIz", "шт"}}, "Чай [зелёный] 100"},
   };
   for (const auto& c : cases) EXPECT_EQ(print("Memo59", {"", c.line, {}, ""}), c.expected);
 }
@@ -78,10 +76,9 @@ TEST_F(LineColumns, QuantityAndWeightColumns) {
                           {"discounted quantity alone", {{"KolOv", 1.5}}, {}, "1,5"},
                           {"neither: template text stays", {}, {}, "(template)"},
                       });
-  std::string weight = "физ. вес\r[<frxDatasetPrStr.\"KolZ\">]";
   expectAll("Memo34", {
-                          {"discount", {{"SkidOv", 3}, {"KolZ", 2}}, {}, weight.c_str()},
-                          {"discounted quantity", {{"KolOv", 1}}, {}, weight.c_str()},
+                          {"discount", {{"SkidOv", 3}, {"KolZ", 2.5}}, {}, "физ. вес\r2,5"},
+                          {"discounted quantity", {{"KolOv", 1}}, {}, "физ. вес\r0"},
                           {"neither", {{"KolZ", 2}}, {}, ""},
                       });
   expectAll("Memo100",
