@@ -6,9 +6,11 @@
 #include <algorithm>
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "engine/storage.h"
+#include "report/script/waybill_script.h"
 #include "report/waybill_template.h"
 #include "sample_waybill.h"
 
@@ -30,11 +32,12 @@ class WaybillLayout : public ::testing::Test {
 
   // Prepares the template over a sample document, with the producer line
   // the form sets and without the pricing script.
-  PreparedReport prepare(int lineCount, const std::string& consignor = "") {
+  PreparedReport prepare(int lineCount, const std::string& consignor = "",
+                         engine::ScriptFactory script = testing::silentScript()) {
     report_ = engine::loadReport(waybillTemplateXml());
     sample_ = testing::makeSampleWaybill(lineCount, consignor);
     sample_->bindTo(report_);
-    report_.setScript(testing::silentScript());
+    report_.setScript(std::move(script));
     testing::setProducerLine(report_);
     return report_.prepare();
   }
@@ -125,6 +128,24 @@ TEST_F(WaybillLayout, SheetTotalsCoverTheSheetsOwnLines) {
     const PreparedPage& sheet = prepared.pages[index];
     EXPECT_EQ(textOf(sheet, "Memo395"), std::to_string(itemsNamed(sheet, "Memo1").size())) << sheet.number;
   }
+}
+
+// The pricing script knows every handler the template binds and finds
+// every object it addresses: a long document prepares with it, and each
+// sheet of the specification still has its header and its line blocks.
+TEST_F(WaybillLayout, PreparesWithThePricingScript) {
+  PreparedReport prepared = prepare(25, "", script::waybillScript());
+  const std::vector<std::size_t> spec = sheetsOf(prepared, "SpecPage");
+  ASSERT_GE(spec.size(), 2u);
+  std::size_t lines = 0;
+  for (std::size_t index : spec) {
+    const PreparedPage& sheet = prepared.pages[index];
+    EXPECT_EQ(itemsNamed(sheet, "NazvTabl").size(), 1u) << sheet.number;
+    for (const auto* name : itemsNamed(sheet, "Memo59"))
+      EXPECT_NE(name->text.find_first_not_of(' '), std::string::npos) << sheet.number;
+    lines += itemsNamed(sheet, "Memo59").size();
+  }
+  EXPECT_EQ(lines, 25u);
 }
 
 }  // namespace

@@ -1,7 +1,7 @@
 // korvel-render-template: lays the stored waybill template out over a
-// sample document, with the template's own expressions only (no pricing
-// script, no form preparation), and writes what it printed:
-//   korvel-render-template [--lines N] [--consignor TEXT] OUTPUT_DIR
+// sample document, with the template's own expressions only (no form
+// preparation; no pricing script unless --script), and writes what it printed:
+//   korvel-render-template [--lines N] [--consignor TEXT] [--script] OUTPUT_DIR
 // gives OUTPUT_DIR/waybill.pdf, waybill-<sheet>.png and waybill.json.
 #include <QGuiApplication>
 #include <cstdlib>
@@ -15,6 +15,7 @@
 #include "base/exception.h"
 #include "engine/output.h"
 #include "engine/storage.h"
+#include "report/script/waybill_script.h"
 #include "report/waybill_template.h"
 #include "sample_waybill.h"
 
@@ -23,11 +24,12 @@ namespace {
 struct Options {
   int lines = 5;
   std::string consignor;
+  bool script = false;
   std::filesystem::path output;
 };
 
 [[noreturn]] void usage() {
-  std::cerr << "usage: korvel-render-template [--lines N] [--consignor TEXT] OUTPUT_DIR\n";
+  std::cerr << "usage: korvel-render-template [--lines N] [--consignor TEXT] [--script] OUTPUT_DIR\n";
   std::exit(2);
 }
 
@@ -40,6 +42,8 @@ Options parse(int argc, char** argv) {
       if (options.lines < 0) usage();
     } else if (arg == "--consignor" && i + 1 < argc) {
       options.consignor = argv[++i];
+    } else if (arg == "--script") {
+      options.script = true;
     } else if (!arg.starts_with("--") && options.output.empty()) {
       options.output = arg;
     } else {
@@ -60,7 +64,8 @@ int main(int argc, char** argv) {
     engine::Report report = engine::loadReport(korvel::report::waybillTemplateXml());
     auto sample = korvel::report::testing::makeSampleWaybill(options.lines, options.consignor);
     sample->bindTo(report);
-    report.setScript(korvel::report::testing::silentScript());
+    report.setScript(options.script ? korvel::report::script::waybillScript()
+                                    : korvel::report::testing::silentScript());
     engine::PreparedReport prepared = report.prepare();
 
     std::filesystem::create_directories(options.output);

@@ -13,131 +13,134 @@ using T = ValueType;
 Value text(const char* s) { return Value::text(s); }
 Value number(double d) { return Value::floating(d); }
 
-MemoryDataset makeHeader(const std::string& consignor) {
-  MemoryDataset header({
-      {"NamePlatSkl", T::Text},
-      {"OblPlatSkl", T::Text},
-      {"RaionPlatSkl", T::Text},
-      {"TownPlatSkl", T::Text},
-      {"StHoFlPlatSkl", T::Text},
-      {"NameSkl", T::Text},
-      {"UNNPlatSkl", T::Text},
-      {"NamePlatPredpr", T::Text},
-      {"NamePredpr", T::Text},
-      {"OblPlat", T::Text},
-      {"RaionPlat", T::Text},
-      {"TownPlatPredpr", T::Text},
-      {"StHoFlPlatPredpr", T::Text},
-      {"UNNPlatPredpr", T::Text},
-      {"DateDoc", T::DateTime},
-      {"MarkAvto", T::Text},
-      {"NomAvto", T::Text},
-      {"PutList", T::Text},
-      {"Voditel", T::Text},
-      {"NameGrOper", T::Text},
-      {"ProfMol", T::Text},
-      {"FioMol", T::Text},
-      {"ProfMol1", T::Text},
-      {"Poluchat", T::Text},
-      {"Dover", T::Text},
-      {"ItogoKolF", T::Float},
-      {"ItogoKolM", T::Float},
-      {"ItogoKolTov", T::Float},
-      {"ItogoMas", T::Float},
-      {"ItogoOO", T::Float},
-      {"ItogoTar", T::Float},
-      {"ItogoTarR", T::Float},
-      {"ItogoTov", T::Float},
-      {"ItogoTovR", T::Float},
-      {"StTara", T::Float},
-      {"SumIncNDS", T::Float},
-      {"SumNDS", T::Float},
-      {"SumNDSRozn", T::Float},
-      {"SumNacObpit", T::Float},
-      {"SumNacRozn", T::Float},
-      {"SumSkid", T::Float},
-      {"SumTrn", T::Float},
-      {"SumBns", T::Float},
-      {"Tovar", T::Float},
-      {"TovarOO", T::Float},
-  });
-  header.add({
-      Value::text(consignor.empty() ? "ОАО \"Молочный мир\"" : consignor),
-      text("Гродненская"),
-      text("Гродненский"),
-      text("г. Гродно"),
-      text("ул. Озёрская, 21"),
-      text("склад готовой продукции №2"),
-      text("500036458"),
-      text("ЧТУП \"Лавка у дома\""),
-      text("Магазин №7"),
-      text("Гродненская"),
-      text("Лидский"),
-      text("г. Лида"),
-      text("ул. Советская, 12"),
-      text("590718263"),
-      Value::dateTime({2024, 3, 14}),
-      text("МАЗ-4371"),
-      text("АК 4521-4"),
-      text("001245"),
-      text("Ковальчук Н. П."),
-      text("Отгрузка покупателю"),
-      text("кладовщик "),
-      text("Сидорова А. В."),
-      text("заведующая "),
-      text("Жук Т. М."),
-      text("12"),
-      number(160),
-      number(16),
-      number(160),
-      number(172.4),
-      number(245.60),
-      number(12.00),
-      number(14.40),
-      number(233.60),
-      number(280.32),
-      number(3.20),
-      number(0),
-      number(46.72),
-      number(56.06),
-      number(18.90),
-      number(35.04),
-      number(0),
-      number(4.50),
-      number(0),
-      number(233.60),
-      number(233.60),
-  });
-  return header;
-}
+struct Field {
+  const char* name;
+  ValueType type;
+  Value value;
+};
 
-MemoryDataset makeLines(int count) {
-  MemoryDataset lines({
-      {"NameTovar", T::Text},
-      {"EdIz", T::Text},
-      {"EdIzDop", T::Text},
-      {"KolF", T::Float},
-      {"KolM", T::Float},
-      {"MinUp", T::Float},
-      {"NDS", T::Float},
-      {"SumNDS", T::Float},
-      {"SumNDSR", T::Float},
-      {"Ves", T::Float},
-      {"NamePredpr", T::Text},
-      {"NameCountry", T::Text},
-  });
+// The fields of line i: what the template's expressions and the pricing
+// script read.
+std::vector<Field> lineFields(int i) {
   static constexpr std::array kGoods = {
       std::pair{"Молоко питьевое 2,5% 1 л", 1.03},    std::pair{"Кефир 3,2% 0,5 л", 0.52},
       std::pair{"Сметана 20% 400 г", 0.41},           std::pair{"Творог 9% 200 г", 0.21},
       std::pair{"Масло сливочное 82,5% 180 г", 0.19},
   };
-  for (int i = 0; i < count; ++i) {
-    auto [name, weight] = kGoods[static_cast<std::size_t>(i) % kGoods.size()];
-    lines.add({text(name), text("шт"), text("кг"), number(10 + i), number(1), number(i % 2 == 0 ? 10 : 0),
-               number(20), number(2.92), number(3.50), number(weight), text("ОАО \"Молочный мир\""),
-               text("Беларусь")});
+  auto [name, weight] = kGoods[static_cast<std::size_t>(i) % kGoods.size()];
+  return {
+      {"NameVidTov", T::Text, text(name)},
+      {"EdIz", T::Text, text("шт")},
+      {"EdIzDop", T::Text, text("кг")},
+      {"KolF", T::Float, number(10 + i)},
+      {"KolM", T::Float, number(1)},
+      {"MinUp", T::Float, number(i % 2 == 0 ? 10 : 0)},
+      {"NDS", T::Float, number(20)},
+      {"SumNDS", T::Float, number(2.92)},
+      {"SumNDSR", T::Float, number(3.50)},
+      {"Ves", T::Float, number(weight)},
+      {"NamePredpr", T::Text, text("ОАО \"Молочный мир\"")},
+      {"NameCountry", T::Text, text("Беларусь")},
+      {"CenO", T::Float, number(1.20)},
+      {"CenPriobr", T::Float, number(1.00)},
+      {"CenRoz", T::Float, number(1.45)},
+      {"NacPosr", T::Float, number(0)},
+      {"NalTrPost", T::Float, number(0)},
+      {"NalTr", T::Float, number(0)},
+      {"NacOpt", T::Float, number(10)},
+      {"SkidPokup", T::Float, number(0)},
+      {"NacRozn", T::Float, number(15)},
+      {"NacObpit", T::Float, number(0)},
+      {"NalProd", T::Float, number(0)},
+      {"Usl", T::Float, number(0)},
+      {"KolOv", T::Float, number(0)},
+      {"KolZ", T::Float, number(0)},
+      {"KolKzp", T::Float, number(0)},
+      {"KolPor", T::Float, number(0)},
+      {"SkidOv", T::Float, number(0)},
+      {"Fasov", T::Float, number(0)},
+      {"IdPrizLog", T::Float, number(0)},
+      {"KodGr", T::Float, number(0)},
+      {"idcolor", T::Float, number(0)},
+      {"PrLogBKS", T::Float, number(0)},
+      {"PrRazl", T::Text, text("")},
+      {"priznsyria", T::Float, Value()},
+  };
+}
+
+std::vector<MemoryDataset::Column> columnsOf(const std::vector<Field>& record) {
+  std::vector<MemoryDataset::Column> columns;
+  for (const auto& field : record) columns.push_back({field.name, field.type});
+  return columns;
+}
+
+MemoryDataset makeDataset(std::vector<std::vector<Field>> records) {
+  MemoryDataset dataset(columnsOf(records.front()));
+  for (auto& record : records) {
+    std::vector<Value> row;
+    for (auto& field : record) row.push_back(std::move(field.value));
+    dataset.add(std::move(row));
   }
-  return lines;
+  return dataset;
+}
+
+MemoryDataset makeHeader(const std::string& consignor) {
+  std::vector<Field> header = {
+      {"NamePlatSkl", T::Text, Value::text(consignor.empty() ? "ОАО \"Молочный мир\"" : consignor)},
+      {"OblPlatSkl", T::Text, text("Гродненская")},
+      {"RaionPlatSkl", T::Text, text("Гродненский")},
+      {"TownPlatSkl", T::Text, text("г. Гродно")},
+      {"StHoFlPlatSkl", T::Text, text("ул. Озёрская, 21")},
+      {"NameSkl", T::Text, text("склад готовой продукции №2")},
+      {"UNNPlatSkl", T::Text, text("500036458")},
+      {"NamePlatPredpr", T::Text, text("ЧТУП \"Лавка у дома\"")},
+      {"NamePredpr", T::Text, text("Магазин №7")},
+      {"OblPlat", T::Text, text("Гродненская")},
+      {"RaionPlat", T::Text, text("Лидский")},
+      {"TownPlatPredpr", T::Text, text("г. Лида")},
+      {"StHoFlPlatPredpr", T::Text, text("ул. Советская, 12")},
+      {"UNNPlatPredpr", T::Text, text("590718263")},
+      {"DateDoc", T::DateTime, Value::dateTime({2024, 3, 14})},
+      {"MarkAvto", T::Text, text("МАЗ-4371")},
+      {"NomAvto", T::Text, text("АК 4521-4")},
+      {"PutList", T::Text, text("001245")},
+      {"Voditel", T::Text, text("Ковальчук Н. П.")},
+      {"NameGrOper", T::Text, text("Отгрузка покупателю")},
+      {"ProfMol", T::Text, text("кладовщик ")},
+      {"FioMol", T::Text, text("Сидорова А. В.")},
+      {"ProfMol1", T::Text, text("заведующая ")},
+      {"Poluchat", T::Text, text("Жук Т. М.")},
+      {"Dover", T::Text, text("12")},
+      {"ItogoKolF", T::Float, number(160)},
+      {"ItogoKolM", T::Float, number(16)},
+      {"ItogoKolTov", T::Float, number(160)},
+      {"ItogoMas", T::Float, number(172.4)},
+      {"ItogoOO", T::Float, number(245.60)},
+      {"ItogoTar", T::Float, number(12.00)},
+      {"ItogoTarR", T::Float, number(14.40)},
+      {"ItogoTov", T::Float, number(233.60)},
+      {"ItogoTovR", T::Float, number(280.32)},
+      {"StTara", T::Float, number(3.20)},
+      {"SumIncNDS", T::Float, number(0)},
+      {"SumNDS", T::Float, number(46.72)},
+      {"SumNDSRozn", T::Float, number(56.06)},
+      {"SumNacObpit", T::Float, number(18.90)},
+      {"SumNacRozn", T::Float, number(35.04)},
+      {"SumSkid", T::Float, number(0)},
+      {"SumTrn", T::Float, number(4.50)},
+      {"SumBns", T::Float, number(0)},
+      {"SumNdsBonus", T::Float, number(0)},
+      {"Tovar", T::Float, number(233.60)},
+      {"TovarOO", T::Float, number(233.60)},
+  };
+  return makeDataset({std::move(header)});
+}
+
+MemoryDataset makeLines(int count) {
+  std::vector<std::vector<Field>> records;
+  for (int i = 0; i < count; ++i) records.push_back(lineFields(i));
+  if (records.empty()) return MemoryDataset(columnsOf(lineFields(0)));
+  return makeDataset(std::move(records));
 }
 
 class SilentScript : public engine::Script {
