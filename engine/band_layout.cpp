@@ -132,7 +132,10 @@ LaidOutBand layoutBand(const Band& band, const std::vector<std::string>& finalTe
       item.halign = t->halign;
       item.valign = t->valign;
       item.lineSpacingPx = t->lineSpacingPx;
-      double inner = std::max(0.0, box[i].width - 2 * kTextGapXMm);
+      // The desktops the templates were designed on measure with hinted
+      // fonts, which run narrower than exact outlines, and the boxes are
+      // sized to that: a line may use the inner margins before it breaks.
+      double inner = std::max(0.0, box[i].width);
       for (const std::string& p : paragraphs[i]) {
         if (t->wrap && !t->autoWidth) {
           const auto& wrapped = metrics.wrap(p, t->font, inner);

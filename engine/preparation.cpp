@@ -91,6 +91,8 @@ void PreparationPass::startSheet(const Page& page, const std::vector<Band*>& tit
   sheet.number = static_cast<int>(sheets_.size()) + 1;
   sheet.widthMm = page.width;
   sheet.heightMm = page.height;
+  // Sheets of a page are alike: room for as many items as the last one had.
+  if (!sheets_.empty()) sheet.items.reserve(sheets_.back().items.size() + 16);
   sheets_.push_back(std::move(sheet));
   context_.sheetNumber = sheets_.back().number;
   for (auto& [key, sum] : sums_) sum = 0;
@@ -162,13 +164,14 @@ void PreparationPass::finish(RenderedBand& rendered, Band& band) {
   }
 }
 
-void PreparationPass::place(const LaidOutBand& layout, const Page& page, double top) {
+void PreparationPass::place(LaidOutBand& layout, const Page& page, double top) {
   std::vector<PreparedItem>& items = sheets_.back().items;
-  for (PreparedItem item : layout.items) {
+  for (PreparedItem& item : layout.items) {
     item.leftMm += page.marginLeft;
     item.topMm += top;
     items.push_back(std::move(item));
   }
+  layout.items.clear();
 }
 
 void PreparationPass::callHandler(const std::string& handler, const TextObject& object) {

@@ -42,7 +42,7 @@ class PreparationPass {
 
   RenderedBand render(const Page& page, Band& band);
   void finish(RenderedBand& rendered, Band& band);
-  void place(const LaidOutBand& layout, const Page& page, double top);
+  void place(LaidOutBand& layout, const Page& page, double top);
   void printOnce(const Page& page, Band& band, double top);
   void printFitting(const Page& page, Band& band);
   void startSheet(const Page& page, const std::vector<Band*>& titles);
