@@ -72,7 +72,8 @@ void setUpOdbc() {
                                      << "\nNoCreat=1\n";
   setenv("ODBCSYSINI", folder.c_str(), 1);
   setenv("ODBCINI", (folder / "odbc.ini").c_str(), 1);
-  std::ofstream(folder / "MDBConnect.ini") << "Provider=SQLite;Data Source=" << databaseFile().string() << "\r\n";
+  std::ofstream(folder / "MDBConnect.ini")
+      << "Provider=SQLite;Data Source=" << databaseFile().string() << "\r\n";
 }
 
 QJsonArray allItems(const QJsonObject& dump) {
@@ -91,7 +92,8 @@ std::vector<std::string> RunOutcome::texts(const std::string& name) const {
   if (!preview) return found;
   for (const auto& item : allItems(*preview)) {
     const QJsonObject object = item.toObject();
-    if (object["name"].toString().toStdString() == name) found.push_back(object["text"].toString().toStdString());
+    if (object["name"].toString().toStdString() == name)
+      found.push_back(object["text"].toString().toStdString());
   }
   return found;
 }
@@ -109,7 +111,9 @@ std::optional<QJsonObject> RunOutcome::variable(const std::string& name) const {
   return std::nullopt;
 }
 
-int RunOutcome::pageCount() const { return preview ? static_cast<int>((*preview)["pages"].toArray().size()) : 0; }
+int RunOutcome::pageCount() const {
+  return preview ? static_cast<int>((*preview)["pages"].toArray().size()) : 0;
+}
 
 form::Settings typicalSettings() {
   form::Settings s;
@@ -155,7 +159,8 @@ RunOutcome RunTest::run(const form::Settings& settings, const std::string& sql, 
   ui::setCurrentApplication(nullptr);
   outcome.errors = host.errors;
   EXPECT_LE(host.dumps.size(), 1u);
-  if (!host.dumps.empty()) outcome.preview = QJsonDocument::fromJson(QByteArray::fromStdString(host.dumps[0])).object();
+  if (!host.dumps.empty())
+    outcome.preview = QJsonDocument::fromJson(QByteArray::fromStdString(host.dumps[0])).object();
   return outcome;
 }
 
