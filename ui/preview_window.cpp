@@ -47,7 +47,7 @@ class PageWidget : public QWidget {
 
 PreviewWindow::PreviewWindow(const engine::PreparedReport& report, std::function<std::string()> print,
                              QWidget* parent)
-    : QDialog(parent), report_(report), print_(std::move(print)) {
+    : QDialog(parent), report_(&report), print_(std::move(print)) {
   setWindowTitle(QStringLiteral("Предварительный просмотр"));
   setModal(true);
 
@@ -55,31 +55,20 @@ PreviewWindow::PreviewWindow(const engine::PreparedReport& report, std::function
   editButton_ = new QPushButton(QStringLiteral("Редактировать"), this);
   editButton_->setEnabled(false);
   connect(printButton_, &QPushButton::clicked, this, [this] { printPressed(); });
+  connect(editButton_, &QPushButton::clicked, this, [this] {
+    if (edit_) edit_();
+  });
 
   auto* toolbar = new QHBoxLayout;
   toolbar->addWidget(printButton_);
   toolbar->addWidget(editButton_);
   toolbar->addStretch();
 
-  auto* sheets = new QWidget;
-  sheets->setBackgroundRole(QPalette::Dark);
-  sheets->setAutoFillBackground(true);
-  auto* column = new QVBoxLayout(sheets);
-  column->setSpacing(pageGap);
-  column->setContentsMargins(pageGap, pageGap, pageGap, pageGap);
-  const double pixelsPerMm = logicalDpiX() / millimetresPerInch;
-  for (const auto& page : report_.pages) {
-    auto* sheet = new PageWidget(page, pixelsPerMm, sheets);
-    column->addWidget(sheet, 0, Qt::AlignHCenter);
-    pages_.push_back(sheet);
-  }
-  column->addStretch();
-
   pageArea_ = new QScrollArea(this);
-  pageArea_->setWidget(sheets);
   pageArea_->setWidgetResizable(true);
   pageArea_->setAlignment(Qt::AlignHCenter);
   pageArea_->setFocusPolicy(Qt::NoFocus);
+  buildSheets();
 
   auto* layout = new QVBoxLayout(this);
   layout->addLayout(toolbar);
@@ -88,6 +77,34 @@ PreviewWindow::PreviewWindow(const engine::PreparedReport& report, std::function
   const QRect screen = QApplication::primaryScreen()->availableGeometry();
   const int width = pages_.empty() ? 800 : pages_.front()->width() + 4 * pageGap + 40;
   resize(std::min(width, screen.width()), screen.height() * 9 / 10);
+}
+
+void PreviewWindow::buildSheets() {
+  auto* sheets = new QWidget;
+  sheets->setBackgroundRole(QPalette::Dark);
+  sheets->setAutoFillBackground(true);
+  auto* column = new QVBoxLayout(sheets);
+  column->setSpacing(pageGap);
+  column->setContentsMargins(pageGap, pageGap, pageGap, pageGap);
+  const double pixelsPerMm = logicalDpiX() / millimetresPerInch;
+  pages_.clear();
+  for (const auto& page : report_->pages) {
+    auto* sheet = new PageWidget(page, pixelsPerMm, sheets);
+    column->addWidget(sheet, 0, Qt::AlignHCenter);
+    pages_.push_back(sheet);
+  }
+  column->addStretch();
+  pageArea_->setWidget(sheets);  // the scroll area destroys the previous sheets
+}
+
+void PreviewWindow::setEditAction(std::function<void()> edit) {
+  edit_ = std::move(edit);
+  editButton_->setEnabled(static_cast<bool>(edit_));
+}
+
+void PreviewWindow::showReport(const engine::PreparedReport& report) {
+  report_ = &report;
+  buildSheets();
 }
 
 int PreviewWindow::currentPage() const {

@@ -1,5 +1,6 @@
 // The modal preview of a prepared report: the pages at 100 % one below the
-// other, a Print button and an Edit button (disabled: no designer yet).
+// other, a Print button and an Edit button (enabled once an edit action is
+// given).
 // PgUp/PgDn step through the pages, Home/End go to the first/last one, the
 // mouse wheel scrolls.
 #pragma once
@@ -20,6 +21,11 @@ class PreviewWindow : public QDialog {
   // print: prints every page; returns an error text, empty on success.
   PreviewWindow(const engine::PreparedReport& report, std::function<std::string()> print, QWidget* parent);
 
+  // Enables Edit, which then runs the action.
+  void setEditAction(std::function<void()> edit);
+  // Shows another prepared report in place of the current one.
+  void showReport(const engine::PreparedReport& report);
+
   QPushButton* printButton() const { return printButton_; }
   QPushButton* editButton() const { return editButton_; }
   QScrollArea* pageArea() const { return pageArea_; }
@@ -32,9 +38,11 @@ class PreviewWindow : public QDialog {
 
  private:
   void printPressed();
+  void buildSheets();
 
-  const engine::PreparedReport& report_;
+  const engine::PreparedReport* report_;
   std::function<std::string()> print_;
+  std::function<void()> edit_;
   QPushButton* printButton_;
   QPushButton* editButton_;
   QScrollArea* pageArea_;

@@ -6,6 +6,7 @@
 
 #include "base/exception.h"
 #include "engine/output.h"
+#include "ui/current_application.h"
 #include "ui/preview_window.h"
 
 namespace korvel::ui {
@@ -27,28 +28,54 @@ std::string errorOf(Action&& action) {
 }  // namespace
 
 ReportPreview::ReportPreview(const engine::PreparedReport& report, std::string printerName)
-    : report_(report), printerName_(std::move(printerName)) {}
+    : report_(&report), printerName_(std::move(printerName)) {}
 
-int ReportPreview::pageCount() const { return static_cast<int>(report_.pages.size()); }
+void ReportPreview::setEditor(engine::Report& report, Editor editor) {
+  template_ = &report;
+  editor_ = std::move(editor);
+}
+
+bool ReportPreview::edit(QWidget* parent) {
+  if (!template_ || !editor_) return false;
+  editor_(*template_, parent);
+  try {
+    edited_ = template_->prepare();
+  } catch (const Exception& error) {
+    currentApplication().showException(error.className(), error.what());
+    return false;
+  } catch (const std::exception& error) {
+    currentApplication().showException("Exception", error.what());
+    return false;
+  }
+  report_ = &*edited_;
+  printerName_ = template_->options.printer;
+  return true;
+}
+
+int ReportPreview::pageCount() const { return static_cast<int>(report_->pages.size()); }
 
 void ReportPreview::showModal(QWidget* parent) {
   PreviewWindow window(
-      report_, [this] { return print(); }, parent);
+      *report_, [this] { return print(); }, parent);
+  if (editor_)
+    window.setEditAction([this, &window] {
+      if (edit(&window)) window.showReport(*report_);
+    });
   window.exec();
 }
 
 std::string ReportPreview::paintInto(QPagedPaintDevice& device, QPainter& painter, bool newPageBeforeFirst) {
-  return errorOf([&] { engine::paintPages(device, painter, report_, newPageBeforeFirst); });
+  return errorOf([&] { engine::paintPages(device, painter, *report_, newPageBeforeFirst); });
 }
 
 std::string ReportPreview::dumpJson() const {
   std::string json;
-  const std::string error = errorOf([&] { json = engine::dumpJson(report_); });
+  const std::string error = errorOf([&] { json = engine::dumpJson(*report_); });
   return error.empty() ? json : "{\"error\":\"dump failed\"}";
 }
 
 std::string ReportPreview::print() {
-  return errorOf([&] { engine::printReport(report_, printerName_); });
+  return errorOf([&] { engine::printReport(*report_, printerName_); });
 }
 
 }  // namespace korvel::ui
