@@ -110,6 +110,10 @@ void HandlerContext::setText(std::string_view object, std::string_view text) {
   context_.report().findText(object).setLiteralText(text);
 }
 
+void HandlerContext::setExpressionText(std::string_view object, std::string_view text) {
+  context_.report().findText(object).setText(text);
+}
+
 void HandlerContext::setText(std::string_view object, double number) { setText(object, FloatToStr(number)); }
 
 Value HandlerContext::value(std::string_view object) const {

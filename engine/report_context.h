@@ -67,6 +67,7 @@ class HandlerContext : public ScriptContext {
   std::string text(std::string_view object) const override;
   void setText(std::string_view object, std::string_view text) override;
   void setText(std::string_view object, double number) override;
+  void setExpressionText(std::string_view object, std::string_view text) override;
   Value value(std::string_view object) const override;
   Value field(std::string_view dataset, std::string_view field) const override;
   bool fieldIsNull(std::string_view dataset, std::string_view field) const override;

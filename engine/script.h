@@ -24,6 +24,9 @@ class ScriptContext {
   virtual std::string text(std::string_view object) const = 0;
   virtual void setText(std::string_view object, std::string_view text) = 0;
   virtual void setText(std::string_view object, double number) = 0;
+  // Sets the text as an expression text: its bracketed parts are evaluated
+  // when the object prints (older scripts write their money texts so).
+  virtual void setExpressionText(std::string_view object, std::string_view text) = 0;
   // The value of the object's last bracketed expression as evaluated for
   // this printing (null when it has none).
   virtual Value value(std::string_view object) const = 0;

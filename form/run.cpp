@@ -54,7 +54,9 @@ static_assert(std::size(steps) == 38);
 }  // namespace
 
 void TNaklForm::Run() {
-  run::RunState state{*this};
+  run::SingleReport report(frxReport2);
+  run::RunState state{
+      Settings, {PrCapQuery, PrStrQuery, NameGrPrQuery, SumBnsQuery, FioDovQuery}, report, this};
   for (run::Step step : steps) step(state);
 }
 

@@ -16,18 +16,18 @@ void openHeader(RunState& state) {
 }
 
 void openLines(RunState& state) {
-  state.form.PrStrQuery.setParam("IdDoc", idDoc(state));
-  state.form.PrStrQuery.open();
+  state.queries.PrStrQuery.setParam("IdDoc", idDoc(state));
+  state.queries.PrStrQuery.open();
 }
 
 void openReportLines(RunState& state) {
-  state.form.ADOPrStrQuery.setParam("IdDoc", idDoc(state));
-  state.form.ADOPrStrQuery.open();
+  state.form->ADOPrStrQuery.setParam("IdDoc", idDoc(state));
+  state.form->ADOPrStrQuery.open();
 }
 
 // Exactly "райпо": case and blanks count; no record reads as "".
 void readEnterpriseGroup(RunState& state) {
-  db::Query& query = state.form.NameGrPrQuery;
+  db::Query& query = state.queries.NameGrPrQuery;
   query.close();
   query.setParam("IdDoc", idDoc(state));
   query.open();
@@ -36,7 +36,7 @@ void readEnterpriseGroup(RunState& state) {
 
 // Its sumbns is read with the totals.
 void openBonusSum(RunState& state) {
-  db::Query& query = state.form.SumBnsQuery;
+  db::Query& query = state.queries.SumBnsQuery;
   query.close();
   query.setParam("IdDoc", idDoc(state));
   query.open();
@@ -44,10 +44,10 @@ void openBonusSum(RunState& state) {
 
 // Surfaces template errors before any text changes; the engine gives the
 // template back as it was, and the output is dropped.
-void trialPreparation(RunState& state) { (void)state.report().prepare(); }
+void trialPreparation(RunState& state) { state.report().prepare(); }
 
 void markModified(RunState& state) { state.report().setModified(true); }
 
-void prepareAndShow(RunState& state) { state.form.showReport(); }
+void prepareAndShow(RunState& state) { state.form->showReport(); }
 
 }  // namespace korvel::form::run

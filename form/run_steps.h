@@ -7,17 +7,60 @@
 
 namespace korvel::form::run {
 
+// The report operations of the steps, by the current template's names.
+// The waybill has one report; the earlier revision leads the names of its
+// first page ("cp_") and of its specification to two reports.
+class RunReport {
+ public:
+  virtual ~RunReport() = default;
+  virtual void setVariable(std::string_view name, Value value) = 0;
+  virtual engine::TextObject& findText(std::string_view name) = 0;
+  // Against the report that holds the object.
+  virtual void evaluate(engine::TextObject& object) = 0;
+  virtual void prepare() = 0;
+  virtual void setModified(bool modified) = 0;
+};
+
+// The one waybill report of the current form.
+class SingleReport : public RunReport {
+ public:
+  explicit SingleReport(engine::Report& report) : report_(report) {}
+  void setVariable(std::string_view name, Value value) override {
+    report_.setVariable(name, std::move(value));
+  }
+  engine::TextObject& findText(std::string_view name) override { return report_.findText(name); }
+  void evaluate(engine::TextObject& object) override { report_.evaluate(object); }
+  void prepare() override { (void)report_.prepare(); }
+  void setModified(bool modified) override { report_.setModified(modified); }
+
+ private:
+  engine::Report& report_;
+};
+
+// The form's queries that the steps read.
+struct RunQueries {
+  db::Query& PrCapQuery;
+  db::Query& PrStrQuery;
+  db::Query& NameGrPrQuery;
+  db::Query& SumBnsQuery;
+  db::Query& FioDovQuery;
+};
+
 struct RunState {
-  TNaklForm& form;
+  const korvel::form::Settings& options;
+  RunQueries queries;
+  RunReport& reports;
+  // The current form, for its own steps (3 and 38); null in the earlier revision.
+  TNaklForm* form = nullptr;
   // The enterprise group of the document is exactly "райпо".
   bool IsRaipo = false;
   // The cost total exactly as the first page prints it.
   Money SumStoimost;
 
-  const korvel::form::Settings& settings() const { return form.Settings; }
-  db::Query& header() const { return form.PrCapQuery; }
-  engine::Report& report() const { return form.frxReport2; }
-  engine::TextObject& text(std::string_view name) const { return form.frxReport2.findText(name); }
+  const korvel::form::Settings& settings() const { return options; }
+  db::Query& header() const { return queries.PrCapQuery; }
+  RunReport& report() const { return reports; }
+  engine::TextObject& text(std::string_view name) const { return reports.findText(name); }
 };
 
 using Step = void (*)(RunState&);
@@ -67,5 +110,7 @@ void writePlacesAndMassInWords(RunState&);
 void evaluateMemo338(RunState&);
 void writeTotalsRow(RunState&);
 void writeMassAndSums(RunState&);
+// The cost sum C the totals row prints, chosen by the price options.
+Money costSum(const RunState&);
 
 }  // namespace korvel::form::run

@@ -88,7 +88,7 @@ void writePowerOfAttorney(RunState& state) {
     state.text("cp_Memo118").setText("");
     return;
   }
-  db::Query& holders = state.form.FioDovQuery;
+  db::Query& holders = state.queries.FioDovQuery;
   holders.setParam("idpredpr", header.value("idpredpr"));
   holders.open();
   std::string line = " от " + state.settings().DateDov + "г. выданной " + header.asText("NamePlatPredpr");

@@ -16,7 +16,11 @@ namespace korvel::form::run {
 
 namespace {
 
-Money bonusSum(const RunState& state) { return Money::fromDouble(state.form.SumBnsQuery.asNumber("sumbns")); }
+Money bonusSum(const RunState& state) {
+  return Money::fromDouble(state.queries.SumBnsQuery.asNumber("sumbns"));
+}
+
+}  // namespace
 
 Money costSum(const RunState& state) {
   const Settings& s = state.settings();
@@ -24,6 +28,8 @@ Money costSum(const RunState& state) {
   if (!s.SumNDS_1) return headerMoney(h, "ItogoRoz");
   return s.Stoimost2_1 ? headerMoney(h, "ItogoOO") : headerMoney(h, "Itogo") + bonusSum(state);
 }
+
+namespace {
 
 Money totalWithVat(const RunState& state) {
   const Settings& s = state.settings();

@@ -18,9 +18,9 @@ void setPair(RunState& state, std::string_view name, const Value& value) {
 
 void setFirstVariables(RunState& state) {
   const Settings& s = state.settings();
-  engine::Report& report = state.report();
+  RunReport& report = state.report();
   report.setVariable("cp_Agreement", quotedText(s.Agreement));
-  report.setVariable("cp_RecCount", quotedText(std::to_string(state.form.PrStrQuery.recordCount())));
+  report.setVariable("cp_RecCount", quotedText(std::to_string(state.queries.PrStrQuery.recordCount())));
   report.setVariable("forSumNDS_1", quotedText(s.SumNDS_1 ? "-1" : "0"));
 }
 

@@ -9,6 +9,9 @@ namespace korvel::library {
 // Null until the first call adopts the host's application object.
 extern Application* SavedApplication;
 
+// Frees the revision's form if one exists (release_form.cpp of each build).
+void releaseForm();
+
 // Frees a remaining form and gives the library its own application object
 // back; run when the library is unloaded.
 void unloadLibrary() noexcept;

@@ -2,34 +2,18 @@
 // application object adopted once, every error shown and none let through
 // to the host.
 #include <QApplication>
-#include <exception>
-#include <new>
 
 #include "base/exception.h"
 #include "base/number_text.h"
 #include "form/nakl_form.h"
 #include "korvel/korvel.h"
-#include "library/module_state.h"
+#include "library/host_entry.h"
 #include "library/settings_arguments.h"
 #include "ui/current_application.h"
 
 namespace {
 
 using korvel::library::copyText;
-
-void report(const std::string& className, const std::string& message) {
-  try {
-    korvel::ui::currentApplication().showMessage(className + " ошибка с сообщением : " + message);
-  } catch (...) {
-    // The host's own message box failed; there is nobody left to tell.
-  }
-}
-
-void adopt(korvel::Application* host) {
-  if (korvel::library::SavedApplication || !host) return;
-  korvel::library::SavedApplication = &korvel::ui::currentApplication();
-  korvel::ui::setCurrentApplication(host);
-}
 
 void createAndShowForm(const korvel::form::Settings& settings) {
   if (!qobject_cast<QApplication*>(QCoreApplication::instance()))
@@ -54,8 +38,8 @@ extern "C" KORVEL_EXPORT void ShowBegRepForm(
     const char* VrPrib, const char* VrUb, const char* VrProst, const char* MOLGruzPoluch, const char* NomPric,
     const char* Agreement) {
   if (korvel::form::NaklFormInstance) return;
-  adopt(application);
-  try {
+  korvel::library::adoptApplication(application);
+  korvel::library::reportingErrors([&] {
     korvel::form::Settings settings;
     settings.Tr = Tr != 0;
     settings.SumNDS_1 = SumNDS_1 != 0;
@@ -96,13 +80,5 @@ extern "C" KORVEL_EXPORT void ShowBegRepForm(
     settings.DbParam1 = korvel::library::firstCharacters(copyText(DbParam1), korvel::form::dbParamLength);
     settings.DbParam2 = korvel::library::firstCharacters(copyText(DbParam2), korvel::form::dbParamLength);
     createAndShowForm(settings);
-  } catch (const korvel::Exception& error) {
-    report(error.className(), error.message());
-  } catch (const std::bad_alloc&) {
-    report("EOutOfMemory", "Out of memory");
-  } catch (const std::exception& error) {
-    report("Exception", error.what());
-  } catch (...) {
-    report("Exception", "Unknown error");
-  }
+  });
 }

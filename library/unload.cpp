@@ -1,9 +1,6 @@
 // Clean-up when the host unloads the library. On Windows DllMain's process
 // detach runs it; elsewhere the destructor of a static object, which runs
 // at dlclose (or at exit when the host never unloads).
-#include <QCoreApplication>
-
-#include "form/nakl_form.h"
 #include "library/module_state.h"
 #include "ui/current_application.h"
 
@@ -17,13 +14,7 @@ Application* SavedApplication = nullptr;
 
 void unloadLibrary() noexcept {
   try {
-    if (form::NaklFormInstance) {
-      form::TNaklForm* form = form::NaklFormInstance;
-      form::NaklFormInstance = nullptr;
-      // Widgets may only be freed while the host's Qt application exists;
-      // after it is gone the window system has already taken the window.
-      if (QCoreApplication::instance()) delete form;
-    }
+    releaseForm();
   } catch (...) {
     // Freeing the form must not keep the application object from coming back.
   }

@@ -87,6 +87,7 @@ class FakeContext : public engine::ScriptContext {
     at(objects_, object, "object").text = std::string(text);
   }
   void setText(std::string_view object, double number) override { setText(object, FloatToStr(number)); }
+  void setExpressionText(std::string_view object, std::string_view text) override { setText(object, text); }
   Value value(std::string_view object) const override { return at(objects_, object, "object").value; }
 
   Value field(std::string_view dataset, std::string_view name) const override {
