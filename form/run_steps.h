@@ -2,6 +2,10 @@
 // values of one run; run.cpp lists them in the order they run.
 #pragma once
 
+#include <initializer_list>
+#include <string>
+#include <string_view>
+
 #include "base/money.h"
 #include "form/nakl_form.h"
 
@@ -91,6 +95,16 @@ void setPr_SchCenPriobr(RunState&);
 void setPrAll(RunState&);
 
 // Texts of named objects (run_texts.cpp, run_goods_description.cpp).
+
+// A header field followed by its separator text.
+struct JoinPart {
+  std::string_view field;
+  std::string_view after;
+};
+// Header fields read as values and joined; a null field leaves the join
+// without a value, which prints as the empty text.
+std::string joinedFields(const db::Query& header, std::initializer_list<JoinPart> parts);
+
 void writeReleaseAndFlags(RunState&);
 void writeSectionTwoAndTrailer(RunState&);
 void writeReceiver(RunState&);

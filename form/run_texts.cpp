@@ -20,14 +20,15 @@ void writeIfGiven(RunState& state, std::string_view object, std::string_view opt
   if (!option.empty()) writeLiteral(state, object, option);
 }
 
-// A header field followed by its separator text.
-struct JoinPart {
-  std::string_view field;
-  std::string_view after;
-};
+// A point given as empty or as one to three blanks is taken from the header.
+bool pointGiven(std::string_view point) {
+  return !(point.size() <= 3 && point.find_first_not_of(' ') == std::string_view::npos);
+}
 
-// Header fields read as values and joined; a null field leaves the join
-// without a value, which prints as the empty text.
+const std::string& waybillNumber(const Settings& s) { return blankMode(s) ? s.NumDoc : s.TTN; }
+
+}  // namespace
+
 std::string joinedFields(const db::Query& header, std::initializer_list<JoinPart> parts) {
   std::string joined;
   for (const JoinPart& part : parts) {
@@ -38,15 +39,6 @@ std::string joinedFields(const db::Query& header, std::initializer_list<JoinPart
   }
   return joined;
 }
-
-// A point given as empty or as one to three blanks is taken from the header.
-bool pointGiven(std::string_view point) {
-  return !(point.size() <= 3 && point.find_first_not_of(' ') == std::string_view::npos);
-}
-
-const std::string& waybillNumber(const Settings& s) { return blankMode(s) ? s.NumDoc : s.TTN; }
-
-}  // namespace
 
 void writeReleaseAndFlags(RunState& state) {
   const Settings& s = state.settings();

@@ -47,13 +47,15 @@ std::string massText(const LineFields& line) {
   return text == "0" ? "" : text;
 }
 
+bool showsRetail(const RetailFlags& flags) { return flags.Pr_ONds.isOne() && flags.Pr_CenRoz.isOne(); }
+
 std::string retailCostText(const LineFields& line, const RetailFlags& flags) {
-  if (!flags.Pr_ONds.isOne() || !flags.Pr_CenRoz.isOne()) return "";
+  if (!showsRetail(flags)) return "";
   return FloatToStr(Rounding(line.CenRoz * line.KolF));
 }
 
 std::string retailPriceText(const LineFields& line, const RetailFlags& flags) {
-  if (!flags.Pr_ONds.isOne() || !flags.Pr_CenRoz.isOne()) return "";
+  if (!showsRetail(flags)) return "";
   return kopeiki(line.CenRoz);
 }
 

@@ -26,6 +26,8 @@ std::string massText(const LineFields& line);
 struct RetailFlags {
   Flag Pr_ONds, Pr_CenRoz;
 };
+// Whether the retail columns show: VAT on top and retail prices asked for.
+bool showsRetail(const RetailFlags& flags);
 // `Memo6_4`.
 std::string retailCostText(const LineFields& line, const RetailFlags& flags);
 // `Cen4_2`.
