@@ -93,7 +93,7 @@ std::string ReportContext::evaluateText(TextObject& object, TextPartsCache& cach
         continue;
       }
       Value value = part.expression->evaluate(*this);
-      result += formatValue(value, object);
+      result += formatValue(value, object, part.numberFormat);
       object.value = std::move(value);
     }
     return result;

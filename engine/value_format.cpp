@@ -39,4 +39,15 @@ std::string formatValue(const Value& value, const TextObject& object) {
   return FloatToStr(number);
 }
 
+std::string formatValue(const Value& value, const TextObject& object, std::string_view numberFormat) {
+  if (numberFormat.empty() || !value.isNumber()) return formatValue(value, object);
+  // The place of the point in the pattern holds the separator to print.
+  const std::size_t separator = numberFormat.find_first_of(".,");
+  if (separator == std::string_view::npos)
+    return formatDisplay(numberFormat, value.toNumber(), decimalSeparator());
+  std::string pattern(numberFormat);
+  pattern[separator] = '.';
+  return formatDisplay(pattern, value.toNumber(), numberFormat[separator]);
+}
+
 }  // namespace korvel::engine

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 
 #include "base/value.h"
 #include "engine/model.h"
@@ -11,6 +12,9 @@
 namespace korvel::engine {
 
 std::string formatValue(const Value& value, const TextObject& object);
+// A number under the " #n" format of its brackets ("%2,2f": two decimals, a
+// comma), in place of the object's display format; other values as above.
+std::string formatValue(const Value& value, const TextObject& object, std::string_view numberFormat);
 
 // "dd.MM.yyyy", "hh:mm:ss" for a bare time of day, both for a date with a time.
 std::string formatDateTime(const DateTime& moment);

@@ -1,6 +1,8 @@
 // dlopen/LoadLibrary of libkorvel and the 39-argument call.
 #include "host/library_loader.h"
 
+#include "legacy/earlier_export.h"
+
 #include <stdexcept>
 
 #if defined(_WIN32)
@@ -56,6 +58,20 @@ void LoadedLibrary::close() {
 
 void LoadedLibrary::showBegRepForm(Application& application, const Options& o) const {
   auto text = [&](const char* name) { return o.value(name).c_str(); };
+  if (o.earlierRevision) {
+    // Both revisions export the same name; only the caller knows the signature.
+    const auto earlier =
+        reinterpret_cast<ShowBegRepFormEarlierFunction>(reinterpret_cast<void (*)()>(function_));
+    earlier(&application, flag(o, "ReturnTypeTrPredpr"), text("OtpRaz"), flag(o, "Tr"), flag(o, "SumNDS_1"),
+            flag(o, "VsegoSNDS_1"), text("VesTr"), text("TTN"), text("NumDoc"), text("Seria"), text("Pogr"),
+            text("Razg"), text("VidPer"), text("Prim"), flag(o, "Stoimost"), flag(o, "Stoimost2_1"),
+            flag(o, "Stoimost2_2"), flag(o, "CheckNastrGrTov"), flag(o, "Pr_CenPriobr"), flag(o, "Pr_CenTr"),
+            flag(o, "Pr_ProcTr"), flag(o, "Pr_CenWNal"), text("PRAll"), std::stoi(o.value("IdDoc")),
+            text("AliasName"), text("DbParam1"), text("DbParam2"), text("Copies"), flag(o, "Face3"),
+            text("DateDov"), text("VlTr"), text("SposPogr"), text("SposRazgr"), text("VrPrib"), text("VrUb"),
+            text("VrProst"), text("MOLGruzPoluch"), text("NomPric"));
+    return;
+  }
   function_(&application, flag(o, "ReturnTypeTrPredpr"), text("OtpRaz"), flag(o, "Tr"), flag(o, "SumNDS_1"),
             flag(o, "VsegoSNDS_1"), text("VesTr"), text("TTN"), text("NumDoc"), text("Seria"), text("Pogr"),
             text("Razg"), text("VidPer"), text("Prim"), flag(o, "Stoimost"), flag(o, "Stoimost2_1"),

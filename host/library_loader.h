@@ -18,6 +18,8 @@ class LoadedLibrary {
   LoadedLibrary(const LoadedLibrary&) = delete;
   LoadedLibrary& operator=(const LoadedLibrary&) = delete;
 
+  // With options.earlierRevision the export is called with the earlier
+  // revision's 38 arguments.
   void showBegRepForm(Application& application, const Options& options) const;
 
  private:

@@ -113,6 +113,10 @@ Options parseOptions(const std::vector<std::string>& args) {
     };
     if (name == "library") {
       options.libraryPath = pathValue();
+    } else if (name == "revision") {
+      if (value != "earlier" && value != "current")
+        throw std::invalid_argument("--revision needs earlier or current: --revision=earlier");
+      options.earlierRevision = value == "earlier";
     } else if (name == "pdf") {
       options.pdfPath = pathValue();
     } else if (name == "dump") {
@@ -135,6 +139,8 @@ std::string usage() {
       "Usage: korvel-host [options]\n"
       "Calls ShowBegRepForm of libkorvel for one warehouse document.\n\n"
       "  --library PATH   the library (default: libkorvel.so beside this program)\n"
+      "  --revision=earlier  the library is the earlier revision (38 arguments, no\n"
+      "                   Agreement); default current\n"
       "  --pdf FILE       write the previewed pages to FILE instead of opening a window\n"
       "  --dump FILE      write the prepared reports as JSON: {\"previews\":[...]}\n"
       "  --print          press Print in the preview (default printer)\n\n"

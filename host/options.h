@@ -20,7 +20,8 @@ struct Argument {
 struct Options {
   std::vector<Argument> arguments;  // in the export's order, from parameter 2
   bool idDocGiven = false;
-  std::string libraryPath;  // empty: libkorvel beside the executable
+  std::string libraryPath;       // empty: libkorvel beside the executable
+  bool earlierRevision = false;  // the library has the earlier 38-argument export
   std::string pdfPath, dumpPath;
   bool print = false;
   bool help = false;

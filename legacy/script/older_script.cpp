@@ -21,9 +21,18 @@ namespace {
 using engine::ScriptContext;
 using report::script::LineFields;
 using report::script::readFlag;
-using report::script::readLineFields;
 using State = OlderState;
 using Script = engine::HandlerTableScript<State>;
+
+// The earlier lines query's fields of the current line.
+LineFields readLineFields(const ScriptContext& context) {
+  return report::script::readLineFields(context, report::script::LinesQuery::Earlier);
+}
+
+PricingInput readPricingInput(const ScriptContext& context) {
+  return report::script::makePricingInput(readLineFields(context), readFlag(context, "Pr_ONds"),
+                                          readFlag(context, "Pr_SchCenPriobr"));
+}
 
 report::script::RetailFlags readRetailFlags(const ScriptContext& context) {
   return {readFlag(context, "Pr_ONds"), readFlag(context, "Pr_CenRoz")};
@@ -38,13 +47,12 @@ void setMoney(ScriptContext& context, std::string_view object, double value) {
 }
 
 void memo6_2BeforePrint(State& s, ScriptContext& context) {
-  if (auto cost = lineCost(report::script::readPricingInput(context))) s.TSum = cost->value;
+  if (auto cost = lineCost(readPricingInput(context))) s.TSum = cost->value;
   setMoney(context, "Memo6_2", s.TSum);
 }
 
 void cen4_1BeforePrint(State&, ScriptContext& context) {
-  if (auto price = unitPrice(report::script::readPricingInput(context)))
-    setMoney(context, "Cen4_1", price->value);
+  if (auto price = unitPrice(readPricingInput(context))) setMoney(context, "Cen4_1", price->value);
 }
 
 void cen4_2BeforePrint(State&, ScriptContext& context) {

@@ -168,8 +168,11 @@ std::string deriveSpecificationTemplate(std::string_view currentTemplateXml) {
   textNamed(page, "Memo391").lines = {"[<Page#>]"};
   textNamed(page, "Memo16").lines = {"Кол-во груз-х мест"};
   bandNamed(page, "MasterData1").height = 22;
+  textNamed(page, "NamePredpr").height = 3.5;
   textNamed(page, "Memo92").lines.clear();
-  textNamed(page, "Memo93").lines.clear();
+  engine::TextObject& vat = textNamed(page, "Memo93");
+  vat.lines.clear();
+  vat.decimalSeparator.reset();
   report.pages.push_back(std::move(page));
   return engine::saveReport(report);
 }

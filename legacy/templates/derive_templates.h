@@ -23,10 +23,12 @@
 //   2. only the script's variables (the category " cpVariables" dropped);
 //   3. the sheet numbers are its own: "[Page]" and "[<Page#>]";
 //   4. the caption of the places column reads "Кол-во груз-х мест";
-//   5. the line band is 22 mm high, so that 11 ordinary line blocks and the
+//   5. the line band is 22 mm high and the producer box (NamePredpr) holds
+//      one line without growing, so that 11 ordinary line blocks and the
 //      summary fill one sheet (header 19 mm and footer 10.5 mm of 277 mm);
 //   6. the VAT rate and amount cells (Memo92, Memo93) are empty: the
-//      preparation writes their expressions.
+//      preparation writes their expressions; the amount prints with the
+//      system's decimal separator, as the script reads it back.
 #pragma once
 
 #include <string>

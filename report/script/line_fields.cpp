@@ -16,14 +16,15 @@ std::string textField(const engine::ScriptContext& context, std::string_view fie
 
 }  // namespace
 
-LineFields readLineFields(const engine::ScriptContext& context) {
+LineFields readLineFields(const engine::ScriptContext& context, LinesQuery query) {
+  const bool current = query == LinesQuery::Current;
   auto number = [&](std::string_view field) { return numberField(context, kLineDataset, field); };
   LineFields line;
   line.CenO = number("CenO");
   line.CenPriobr = number("CenPriobr");
   line.CenRoz = number("CenRoz");
   line.NacPosr = number("NacPosr");
-  line.NalTrPost = number("NalTrPost");
+  if (current) line.NalTrPost = number("NalTrPost");
   line.NalTr = number("NalTr");
   line.NacOpt = number("NacOpt");
   line.SkidPokup = number("SkidPokup");
@@ -42,7 +43,7 @@ LineFields readLineFields(const engine::ScriptContext& context) {
   line.Fasov = number("Fasov");
   line.IdPrizLog = number("IdPrizLog");
   line.KodGr = number("KodGr");
-  line.idcolor = number("idcolor");
+  if (current) line.idcolor = number("idcolor");
   line.PrLogBKS = number("PrLogBKS");
   line.PrRazl = textField(context, "PrRazl");
   line.EdIz = textField(context, "EdIz");

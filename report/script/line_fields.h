@@ -25,7 +25,9 @@ struct LineFields {
   bool priznsyriaIsNull = true;
 };
 
-LineFields readLineFields(const engine::ScriptContext& context);
+// The earlier lines query has no `NalTrPost` and no `idcolor`; they read 0.
+enum class LinesQuery { Current, Earlier };
+LineFields readLineFields(const engine::ScriptContext& context, LinesQuery query = LinesQuery::Current);
 
 // A number field of a dataset's current record (0 for a text or null).
 double numberField(const engine::ScriptContext& context, std::string_view dataset, std::string_view field);
