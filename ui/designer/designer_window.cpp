@@ -172,7 +172,7 @@ void DesignerWindow::buildPages() {
   const auto& pages = document_.report().pages;
   for (std::size_t p = 0; p < pages.size(); ++p) {
     auto* scene = new PageScene(document_, p,
-                                {[this](const std::string& name) { selectObject(name); },
+                                {[this](const std::string& name) { selectObject(name, false); },
                                  [this](std::size_t page, std::size_t band) { selectBand(page, band); }},
                                 this);
     auto* view = new PageView(scene,
@@ -226,7 +226,7 @@ void DesignerWindow::changed(const Change& change) {
   updateStatus();
 }
 
-void DesignerWindow::selectObject(const std::string& name) {
+void DesignerWindow::selectObject(const std::string& name, bool reveal) {
   const auto place = document_.find(name);
   if (!place) return clearSelection();
   selectedObject_ = engine::objectName(document_.object(*place));

@@ -42,7 +42,8 @@ class DesignerWindow : public QDialog {
   void setPreviewPresenter(PreviewPresenter presenter) { presenter_ = std::move(presenter); }
 
   // Selection: one object, or one band (object name empty), or nothing.
-  void selectObject(const std::string& name);
+  // reveal: scroll the page to the object (not when it was clicked there).
+  void selectObject(const std::string& name, bool reveal = true);
   void selectBand(std::size_t page, std::size_t band);
   void clearSelection();
   const std::string& selectedObject() const { return selectedObject_; }

@@ -65,7 +65,12 @@ BandItem* PageScene::bandItem(std::size_t band) const {
 }
 
 void PageScene::showSelection(const std::string& object, std::size_t band) {
-  for (ObjectItem* i : objects_) i->setSelected(!object.empty() && engine::sameName(i->name(), object));
+  for (ObjectItem* i : objects_) {
+    const bool selected = !object.empty() && engine::sameName(i->name(), object);
+    i->setSelected(selected);
+    // Above its neighbours, so that its handles can be grabbed where objects touch.
+    i->setZValue(selected ? 1 : 0);
+  }
   for (BandItem* b : bands_) b->setCurrent(object.empty() && b->index() == band);
 }
 

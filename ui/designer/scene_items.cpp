@@ -157,7 +157,9 @@ QRectF ObjectItem::boundingRect() const {
 
 QPainterPath ObjectItem::shape() const {
   QPainterPath path;
-  const double pad = std::holds_alternative<engine::LineObject>(object_) ? handleSize() / 2 : 0;
+  // A selected object is grabbed by its handles too, which stick out.
+  const bool grips = isSelected() || std::holds_alternative<engine::LineObject>(object_);
+  const double pad = grips ? handleSize() / 2 : 0;
   path.addRect(size_.adjusted(-pad, -pad, pad, pad));
   return path;
 }
