@@ -16,7 +16,8 @@ void appendRate(std::string& text, bool given, double rate, const char* label) {
 
 }  // namespace
 
-std::string remarkText(const report::script::LineFields& line, const report::script::RemarkFlags& flags) {
+std::string olderRemarkText(const report::script::LineFields& line,
+                            const report::script::RemarkFlags& flags) {
   const bool fromRelease = flags.Pr_SchCenPriobr.isZero();
   const double base = fromRelease ? line.CenO : line.CenPriobr;
   const double tr = 1 + line.NalTr / 100;

@@ -8,6 +8,6 @@
 
 namespace korvel::legacy::script {
 
-std::string remarkText(const report::script::LineFields& line, const report::script::RemarkFlags& flags);
+std::string olderRemarkText(const report::script::LineFields& line, const report::script::RemarkFlags& flags);
 
 }  // namespace korvel::legacy::script

@@ -145,7 +145,7 @@ const Script::Table& handlers() {
        [](State&, ScriptContext& c) {
          RemarkFlags flags{readFlag(c, "Pr_SchCenPriobr"), readFlag(c, "Pr_ProcTr"), readFlag(c, "Pr_CenOpt"),
                            readFlag(c, "Pr_CenRoz")};
-         c.setExpressionText("Prim1", legacy::script::remarkText(readLineFields(c), flags));
+         c.setExpressionText("Prim1", olderRemarkText(readLineFields(c), flags));
        }},
       {"Memo33OnBeforePrint",
        [](State&, ScriptContext& c) {
