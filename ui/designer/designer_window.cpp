@@ -12,6 +12,7 @@
 #include <QSaveFile>
 #include <QScreen>
 #include <QScrollArea>
+#include <QScrollBar>
 #include <QSplitter>
 #include <QTabWidget>
 #include <QToolBar>
@@ -75,7 +76,8 @@ DesignerWindow::DesignerWindow(engine::Report& report, QWidget* parent)
   auto* propertyScroll = new QScrollArea;
   propertyScroll->setWidget(properties_);
   propertyScroll->setWidgetResizable(true);
-  propertyScroll->setMinimumWidth(330);
+  propertyScroll->setMinimumWidth(properties_->minimumSizeHint().width() +
+                                  propertyScroll->verticalScrollBar()->sizeHint().width() + 8);
   propertyScroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
 
   auto* splitter = new QSplitter(Qt::Horizontal);
@@ -85,7 +87,7 @@ DesignerWindow::DesignerWindow(engine::Report& report, QWidget* parent)
   splitter->setStretchFactor(0, 0);
   splitter->setStretchFactor(1, 1);
   splitter->setStretchFactor(2, 0);
-  splitter->setSizes({280, 820, 340});
+  splitter->setSizes({280, 800, propertyScroll->minimumWidth()});
 
   status_ = new QLabel;
   status_->setContentsMargins(4, 2, 4, 2);
@@ -237,8 +239,7 @@ void DesignerWindow::selectObject(const std::string& name, bool reveal) {
     pageTabs_->setCurrentIndex(static_cast<int>(place->page));
   showSelection();
   properties_->showObject(selectedObject_);
-  if (ObjectItem* item = scenes_[place->page]->item(selectedObject_))
-    views_[place->page]->ensureVisible(item, 20, 20);
+  if (reveal) revealSelection();
   updateStatus();
 }
 
@@ -250,6 +251,7 @@ void DesignerWindow::selectBand(std::size_t page, std::size_t band) {
   if (pageTabs_->currentIndex() != static_cast<int>(page)) pageTabs_->setCurrentIndex(static_cast<int>(page));
   showSelection();
   properties_->showBand(page, band);
+  revealSelection();
   updateStatus();
 }
 
@@ -269,6 +271,16 @@ void DesignerWindow::showSelection() {
   }
   if (!selectedObject_.empty() || bandSelected_)
     objectList_->showSelection(selectedObject_, selectedPage_, selectedBand_);
+}
+
+void DesignerWindow::revealSelection() {
+  if (selectedPage_ >= scenes_.size()) return;
+  QGraphicsItem* item = nullptr;
+  if (!selectedObject_.empty())
+    item = scenes_[selectedPage_]->item(selectedObject_);
+  else if (bandSelected_)
+    item = scenes_[selectedPage_]->bandItem(selectedBand_);
+  if (item) views_[selectedPage_]->ensureVisible(item, 20, 20);
 }
 
 void DesignerWindow::updateStatus() {
@@ -372,6 +384,7 @@ void DesignerWindow::setZoom(double zoom) {
   zoom_ = std::clamp(zoom, kZoomSteps[0], kZoomSteps[std::size(kZoomSteps) - 1]);
   for (PageView* view : views_) view->setTransform(QTransform::fromScale(zoom_, zoom_));
   zoomBox_->setCurrentText(percent(zoom_));
+  revealSelection();
   updateStatus();
 }
 

@@ -74,6 +74,7 @@ class DesignerWindow : public QDialog {
   void buildPages();
   void changed(const Change& change);
   void showSelection();
+  void revealSelection();
   void updateStatus();
   void zoomStep(int steps);
   void openFile();
