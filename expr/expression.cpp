@@ -44,7 +44,10 @@ class Counted {
 bool isBlankText(std::string_view text) { return text.find_first_not_of(" \t") == std::string_view::npos; }
 
 std::shared_ptr<const Expression> parsedVariable(const std::string& text) {
-  thread_local std::map<std::string, std::shared_ptr<const Expression>, std::less<>> cache;
+  // Not thread-local: a thread-local object with a destructor keeps the
+  // library mapped until its thread ends, so the host could never unload it.
+  // Reports run on the user-interface thread only.
+  static std::map<std::string, std::shared_ptr<const Expression>, std::less<>> cache;
   if (auto found = cache.find(text); found != cache.end()) return found->second;
   auto expression = std::make_shared<const Expression>(Expression::parse(text));
   // Holders keep their own reference, so clearing never frees one in use.

@@ -133,12 +133,13 @@ TEST_F(EarlierLibraryTest, AppendixCountIsTheSheetsPrinted) {
     std::int32_t document;
     int lines, sheets;
   };
+  library.unload();  // each document with a library of its own
   for (const Case& c : {Case{103, 0, 0}, Case{5022, 22, 2}, Case{102, 25, 3}}) {
     LoadedLibrary fresh;
     host.previews.clear();
     arguments.IdDoc = c.document;
     callEarlier(fresh.function(), &host, arguments);
-    ASSERT_EQ(host.previews.size(), 2u) << c.document;
+    ASSERT_EQ(host.previews.size(), 2u) << c.document << (host.messages.empty() ? "" : host.messages.back());
     const Printed first = printed(host.previews[0]);
     EXPECT_EQ(text(first, "Memo92"), std::to_string(c.lines)) << c.document;
     EXPECT_EQ(text(first, "Memo389"), std::to_string(c.sheets)) << c.document;
