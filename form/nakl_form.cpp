@@ -11,6 +11,7 @@
 #include "report/script/waybill_script.h"
 #include "report/waybill_template.h"
 #include "ui/current_application.h"
+#include "ui/designer/designer_window.h"
 #include "ui/report_preview.h"
 
 namespace korvel::form {
@@ -86,6 +87,7 @@ void TNaklForm::FormCreate() {
 void TNaklForm::showReport() {
   frxReport2.showReport([](engine::Report& report, const engine::PreparedReport& prepared) {
     ui::ReportPreview preview(prepared, report.options.printer);
+    preview.setEditor(report, designer::openDesigner);
     ui::currentApplication().presentPreview(preview);
   });
 }
