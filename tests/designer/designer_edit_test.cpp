@@ -9,6 +9,7 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScrollArea>
 #include <QTabWidget>
 #include <QTest>
 #include <QTreeWidget>
@@ -23,6 +24,7 @@
 #include "ui/designer/property_panel.h"
 #include "ui/designer/scene_units.h"
 #include "ui/designer/variables_panel.h"
+#include "ui/preview_window.h"
 #include "ui/report_preview.h"
 
 namespace korvel::designer::testing {
@@ -123,6 +125,36 @@ TEST_F(DesignerTest, PreviewIsPreparedAgainWhenTheDesignerCloses) {
   // Run's changes are still there.
   EXPECT_EQ(text("cp_SumNDS_1").text(), kFixedAmount);
   EXPECT_TRUE(application.errors.empty());
+}
+
+TEST_F(DesignerTest, EditThatBreaksTheReportKeepsTheOldPreview) {
+  const engine::PreparedReport first = report.prepare();
+  ui::ReportPreview preview(first, "Default");
+  preview.setEditor(report, [](engine::Report& edited, QWidget*) {
+    DesignerWindow designer(edited, nullptr);
+    designer.selectObject("cp_Memo338");
+    designer.properties()->textEdit()->setPlainText("[1 +]");
+    designer.properties()->applyTextButton()->click();
+  });
+  EXPECT_FALSE(preview.edit(nullptr));
+  ASSERT_EQ(application.errors.size(), 1u);
+  EXPECT_EQ(application.errors[0].rfind("EReportError: ", 0), 0u) << application.errors[0];
+  EXPECT_EQ(preview.dumpJson(), engine::dumpJson(first));
+}
+
+TEST_F(DesignerTest, PreviewWindowEditButtonRunsTheEditAndShowsNewPages) {
+  const engine::PreparedReport first = report.prepare();
+  engine::PreparedReport second = first;
+  second.pages.push_back(second.pages.back());
+  ui::PreviewWindow preview(
+      first, [] { return std::string(); }, nullptr);
+  EXPECT_FALSE(preview.editButton()->isEnabled());
+  preview.setEditAction([&] { preview.showReport(second); });
+  ASSERT_TRUE(preview.editButton()->isEnabled());
+  preview.editButton()->click();
+  const auto sheets =
+      preview.pageArea()->widget()->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly);
+  EXPECT_EQ(sheets.size(), 3);
 }
 
 TEST_F(DesignerTest, ArrowKeysMoveAndShiftArrowsResizeInHalfMillimetres) {
