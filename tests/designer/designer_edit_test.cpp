@@ -320,7 +320,7 @@ TEST_F(DesignerTest, ScreenshotsWhenAsked) {
   window->selectBand(1, 1);
   window->setZoom(1.5);
   QApplication::processEvents();
-  EXPECT_TRUE(window->grab().save("/tmp/designer-spec.png"));
+  EXPECT_TRUE(window->grab().save("/tmp/designer-lines.png"));
   window->selectObject("Memo94");
   for (QTabWidget* tabs : window->findChildren<QTabWidget*>())
     if (tabs->count() == 2 && tabs->tabText(1) == "Переменные") tabs->setCurrentIndex(1);
