@@ -20,7 +20,7 @@ class OdbcTestFolder {
       : path_(std::filesystem::temp_directory_path() / ("korvel-odbc-" + std::to_string(::getpid()))) {
     std::filesystem::create_directories(path_);
     std::ofstream(path_ / "not-a-database.db") << "This is a text file, not a database.\n";
-    std::ofstream(path_ / "odbcinst.ini");
+    std::ofstream(path_ / "odbcinst.ini") << "[ODBC]\nDontDLClose=1\n";
     std::ofstream ini(path_ / "odbc.ini");
     auto source = [&](const std::string& name, const std::filesystem::path& file) {
       ini << "[" << name << "]\nDriver=" << KORVEL_SQLITE_ODBC_DRIVER << "\nDatabase=" << file.string()

@@ -57,7 +57,9 @@ TEST_F(FormCreateTest, AFailureAtEachStepIsReportedAndTheFormStillOpens) {
     ASSERT_NE(window, nullptr);
     EXPECT_TRUE(window->isVisible());
     EXPECT_EQ(window->isMaximized(), failure.maximised);
-    if (!failure.maximised) EXPECT_EQ(window->size(), QSize(532, 516));
+    if (!failure.maximised) {
+      EXPECT_EQ(window->size(), QSize(532, 516));
+    }
 
     arguments.Copies = "2x";
     library.call(&host, arguments);

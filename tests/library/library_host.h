@@ -82,7 +82,7 @@ class LoadedLibrary {
 
 // A fresh program folder, main form and library per test.
 class LibraryTest : public ::testing::Test {
- protected:
+ public:
   LibraryTest();
   ~LibraryTest() override;
 

@@ -19,8 +19,8 @@ using testing::RecordingApplication;
 
 class PreviewWindowTest : public ::testing::Test {
  protected:
-  void SetUp() override { testing::ensureQtApplication(); }
-
+  // The window is a member, so the application must exist before it is built.
+  bool qtReady = (testing::ensureQtApplication(), true);
   engine::PreparedReport report = testing::sampleReport(4);
   int printed = 0;
   std::string printError;

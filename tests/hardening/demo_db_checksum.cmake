@@ -1,0 +1,11 @@
+# Records (MODE=record) or checks (MODE=check) the SHA-256 of FILE in SUM.
+file(SHA256 ${FILE} actual)
+if(MODE STREQUAL "record")
+  file(WRITE ${SUM} ${actual})
+else()
+  file(READ ${SUM} expected)
+  if(NOT actual STREQUAL expected)
+    message(FATAL_ERROR "${FILE} was changed by the tests (SHA-256 ${actual}, built as ${expected})")
+  endif()
+  message(STATUS "${FILE} unchanged")
+endif()
